@@ -1,0 +1,38 @@
+#pragma once
+// A decoded picture in the program's one pixel layout.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace vellumo {
+
+// A colour value laid out 0x00BBGGRR: red in the low byte. The same layout
+// is used for every pixel the program keeps, so the canvas, the pictures and
+// the composed frame are copied without conversion.
+using Colour = std::uint32_t;
+
+constexpr Colour rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+  return Colour{red} | (Colour{green} << 8) | (Colour{blue} << 16);
+}
+
+// Pictures larger than this on either side are refused when decoded, so a
+// hostile or corrupt file cannot make the program allocate without bound.
+constexpr int kMaxPictureSide = 4096;
+
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<Colour> pixels;  // row-major, width * height, top row first
+
+  Picture() = default;
+  Picture(int w, int h, Colour fill = rgb(255, 255, 255))
+      : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
+
+  Colour at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+  Colour& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+using PicturePtr = std::shared_ptr<const Picture>;
+
+}  // namespace vellumo
