@@ -1,0 +1,311 @@
+#include "platform/SdlDesktop.h"
+
+#include <string>
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+
+#include "platform/ExclusiveDisplayMode.h"
+#include "platform/InputTranslation.h"
+#include "platform/LoadError.h"
+#include "platform/PictureDecoder.h"
+#include "platform/PointerDecoder.h"
+#include "platform/PointerShape.h"
+#include "platform/SdlSurface.h"
+#include "platform/TerminationSignals.h"
+#include "platform/WindowPainting.h"
+
+namespace vellumo {
+
+namespace {
+
+// The main window's client area in the desktop's own mode.
+constexpr int kMainWindowWidth = 1023;
+constexpr int kMainWindowHeight = 766;
+constexpr int kSplashWidth = 201;
+constexpr int kSplashHeight = 251;
+// The colour a window shows where no picture covers it.
+constexpr Colour kWindowBackground = rgb(240, 240, 240);
+// No caller waits this long; a larger timeout is cut to it.
+constexpr double kLongestWaitSeconds = 24 * 60 * 60;
+
+// SDL's video, started for as long as the desktop or any pointer it made
+// lives: a cursor must be freed while SDL still knows it.
+class SdlVideo {
+ public:
+  SdlVideo() {
+    // The termination signals are ours (TerminationSignalWatcher).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Otherwise SDL itself minimises the full-screen window on Alt+Tab while
+    // the keyboard is grabbed.
+    SDL_SetHint(SDL_HINT_ALLOW_ALT_TAB_WHILE_GRABBED, "0");
+    // Losing focus must not hide the book behind the desktop.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // The click that brings the window forward is a click like any other.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Frames are drawn in software into the window's own buffer (shared
+    // memory on X11); going through an OpenGL texture instead costs far more
+    // where there is no graphics card, as on a test server.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Closing a window is reported once, as that window's close.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      throw DisplayUnavailable(std::string("no display: ") + SDL_GetError());
+    }
+    // Without a display SDL falls back to drawing off screen, where nobody
+    // would ever see the book. Such a driver is only for whoever asks for it
+    // by name (the tests do).
+    const std::string driver = SDL_GetCurrentVideoDriver();
+    const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+    if ((driver == "offscreen" || driver == "dummy") && !(requested && driver == requested)) {
+      SDL_QuitSubSystem(SDL_INIT_VIDEO);
+      throw DisplayUnavailable("neither an X11 nor a Wayland display was found (DISPLAY is not set?)");
+    }
+    // Keys are all the program reads; no input method should get in between.
+    SDL_StopTextInput();
+  }
+  ~SdlVideo() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
+  SdlVideo(const SdlVideo&) = delete;
+  SdlVideo& operator=(const SdlVideo&) = delete;
+};
+
+struct WindowDeleter {
+  void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+using WindowPtr = std::unique_ptr<SDL_Window, WindowDeleter>;
+
+WindowPtr createMainWindow() {
+  WindowPtr window(
+      SDL_CreateWindow("", 0, 0, kMainWindowWidth, kMainWindowHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS));
+  if (!window) throw DisplayUnavailable(std::string("cannot create the main window: ") + SDL_GetError());
+  return window;
+}
+
+class SdlDesktop final : public Desktop {
+ public:
+  SdlDesktop()
+      : video_(std::make_shared<SdlVideo>()),
+        mainWindow_(createMainWindow()),
+        translator_(SDL_GetWindowID(mainWindow_.get())),
+        arrow_(makeSystemPointer(SystemPointer::Arrow)),
+        hourglass_(makeSystemPointer(SystemPointer::Hourglass)),
+        mainPointer_(arrow_),
+        signals_([] {
+          // Thread-safe, and wakes a waitEvent blocked on another thread.
+          SDL_Event quit{};
+          quit.type = SDL_QUIT;
+          SDL_PushEvent(&quit);
+        }) {}
+
+  PicturePtr loadPicture(const std::string& path) override { return decodePictureFile(path); }
+  PicturePtr decodePicture(std::span<const unsigned char> bytes) override { return decodePictureBytes(bytes); }
+  std::int64_t fileSize(const std::string& path) override { return fileSizeOf(path); }
+
+  PointerShapePtr pointerFromIconFile(const std::string& path) override { return makePointer(decodePointerFile(path)); }
+  PointerShapePtr pointerFromBytes(std::span<const unsigned char> bytes) override {
+    return makePointer(decodePointerBytes(bytes));
+  }
+  PointerShapePtr systemPointer(SystemPointer which) override {
+    return which == SystemPointer::Hourglass ? hourglass_ : arrow_;
+  }
+  void setPointer(const PointerShapePtr& pointer) override {
+    mainPointer_ = pointer ? pointer : arrow_;
+    // SDL has one pointer for all windows; the splash keeps its hourglass.
+    if (!splashShown_) showPointer(*mainPointer_);
+  }
+
+  void showSplash(const Picture& picture) override {
+    if (!splashWindow_) {
+      splashWindow_.reset(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kSplashWidth,
+                                           kSplashHeight,
+                                           SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR));
+      if (!splashWindow_) throw LoadError(std::string("cannot create the splash window: ") + SDL_GetError());
+      SDL_SetWindowKeyboardGrab(splashWindow_.get(), lockHandle_ != 0 ? SDL_TRUE : SDL_FALSE);
+    }
+    splashPicture_ = picture;
+    SDL_SetWindowPosition(splashWindow_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    SDL_ShowWindow(splashWindow_.get());
+    SDL_RaiseWindow(splashWindow_.get());
+    paintWindow(splashWindow_.get(), splashPicture_, kWindowBackground);
+    splashShown_ = true;
+    showPointer(*hourglass_);
+  }
+  void hideSplash() override {
+    if (!splashWindow_) return;
+    SDL_HideWindow(splashWindow_.get());
+    splashShown_ = false;
+    showPointer(*mainPointer_);
+  }
+
+  void setMainWindowLook(const std::string& caption, const Picture& icon) override {
+    SDL_SetWindowTitle(mainWindow_.get(), caption.c_str());
+    if (icon.width <= 0 || icon.height <= 0) return;
+    if (SurfacePtr view = surfaceViewOf(icon)) SDL_SetWindowIcon(mainWindow_.get(), view.get());
+  }
+  void showMainWindow() override {
+    SDL_ShowWindow(mainWindow_.get());
+    SDL_RaiseWindow(mainWindow_.get());
+    repaintWindow(mainWindow_.get());
+  }
+  void minimiseMainWindow() override { SDL_MinimizeWindow(mainWindow_.get()); }
+  void present(const Picture& frame) override { paintWindow(mainWindow_.get(), frame, kWindowBackground); }
+
+  std::uint32_t installKeyboardLock() override {
+    // SDL cannot tell whether a grab will hold, so a handle is always given.
+    if (lockHandle_ == 0) lockHandle_ = nextLockHandle_++;
+    grabKeyboard(true);
+    return lockHandle_;
+  }
+  void removeKeyboardLock(std::uint32_t handle) override {
+    if (handle == 0 || handle != lockHandle_) return;
+    grabKeyboard(false);
+    lockHandle_ = 0;
+  }
+
+  void setExclusiveDisplayMode(int width, int height, int bitsPerPixel) override {
+    try {
+      enterExclusiveDisplayMode(mainWindow_.get(), width, height, bitsPerPixel);
+    } catch (const LoadError&) {
+      restoreWindowedLayout();
+      throw;
+    }
+  }
+  void restoreDisplayMode() override {
+    if (!isInExclusiveDisplayMode(mainWindow_.get())) return;
+    leaveExclusiveDisplayMode(mainWindow_.get());
+    restoreWindowedLayout();
+  }
+
+  double now() override {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+  }
+
+  std::optional<InputEvent> waitEvent(double timeoutSeconds) override {
+    using Clock = std::chrono::steady_clock;
+    // Also keeps a NaN or absurd timeout out of the clock arithmetic.
+    const double bounded = timeoutSeconds > 0 ? std::min(timeoutSeconds, kLongestWaitSeconds) : 0.0;
+    const Clock::time_point deadline =
+        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(bounded));
+    for (;;) {
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+      const int milliseconds = left.count() > 0 ? static_cast<int>(left.count()) : 0;
+      SDL_Event event;
+      const bool got = milliseconds == 0 ? SDL_PollEvent(&event) : SDL_WaitEventTimeout(&event, milliseconds);
+      if (!got) {
+        if (milliseconds == 0) return std::nullopt;
+        continue;
+      }
+      if (std::optional<InputEvent> translated = handle(event)) return translated;
+    }
+  }
+
+  void openUrl(const std::string& url) override { SDL_OpenURL(url.c_str()); }
+
+  [[noreturn]] void endProcess(int status) override {
+    // Destroying the windows also gives the desktop its display mode back.
+    SDL_Quit();
+    std::_Exit(status);
+  }
+
+ private:
+  PointerShapePtr makeSystemPointer(SystemPointer which) {
+    auto shape = std::make_shared<PointerShape>();
+    shape->system = which;
+    const SDL_SystemCursor id = which == SystemPointer::Hourglass ? SDL_SYSTEM_CURSOR_WAIT : SDL_SYSTEM_CURSOR_ARROW;
+    shape->native = ownedCursor(SDL_CreateSystemCursor(id));
+    return shape;
+  }
+
+  PointerShapePtr makePointer(const PointerImage& image) {
+    auto shape = std::make_shared<PointerShape>();
+    shape->width = image.width;
+    shape->height = image.height;
+    shape->hotSpotX = image.hotSpotX;
+    shape->hotSpotY = image.hotSpotY;
+    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(image.argb.data()), image.width,
+                                                          image.height, 32, image.width * 4, SDL_PIXELFORMAT_ARGB8888));
+    if (surface) shape->native = ownedCursor(SDL_CreateColorCursor(surface.get(), image.hotSpotX, image.hotSpotY));
+    return shape;
+  }
+
+  // A display that cannot make pointers gives none; the default one shows then.
+  std::shared_ptr<void> ownedCursor(SDL_Cursor* cursor) {
+    if (cursor == nullptr) return nullptr;
+    return std::shared_ptr<void>(cursor,
+                                 [video = video_](void* owned) { SDL_FreeCursor(static_cast<SDL_Cursor*>(owned)); });
+  }
+
+  static void showPointer(const PointerShape& pointer) {
+    SDL_Cursor* cursor = pointer.native ? static_cast<SDL_Cursor*>(pointer.native.get()) : SDL_GetDefaultCursor();
+    if (cursor != nullptr) SDL_SetCursor(cursor);
+  }
+
+  // The grab is set on every program window; SDL makes it hold on whichever
+  // of them is shown and has the focus.
+  void grabKeyboard(bool on) {
+    const SDL_bool grab = on ? SDL_TRUE : SDL_FALSE;
+    SDL_SetWindowKeyboardGrab(mainWindow_.get(), grab);
+    if (splashWindow_) SDL_SetWindowKeyboardGrab(splashWindow_.get(), grab);
+  }
+
+  void restoreWindowedLayout() {
+    SDL_SetWindowSize(mainWindow_.get(), kMainWindowWidth, kMainWindowHeight);
+    SDL_SetWindowPosition(mainWindow_.get(), 0, 0);
+  }
+
+  // Keeps the windows painted and the mouse captured while a button is held,
+  // then translates.
+  std::optional<InputEvent> handle(const SDL_Event& event) {
+    if (event.type == SDL_WINDOWEVENT) repaintAfter(event.window);
+    std::optional<InputEvent> translated = translator_.translate(event);
+    if (translated && isMouseEvent(translated->kind)) {
+      // While a button is held, moves outside the window still arrive, with
+      // coordinates outside the client area.
+      const bool wanted = translated->buttons != 0;
+      if (wanted != mouseCaptured_) SDL_CaptureMouse(wanted ? SDL_TRUE : SDL_FALSE);
+      mouseCaptured_ = wanted;
+    }
+    return translated;
+  }
+
+  static bool isMouseEvent(InputEvent::Kind kind) {
+    return kind == InputEvent::Kind::MouseMove || kind == InputEvent::Kind::MouseDown ||
+           kind == InputEvent::Kind::MouseUp;
+  }
+
+  void repaintAfter(const SDL_WindowEvent& window) {
+    if (window.event != SDL_WINDOWEVENT_EXPOSED && window.event != SDL_WINDOWEVENT_SHOWN &&
+        window.event != SDL_WINDOWEVENT_RESTORED) {
+      return;
+    }
+    if (splashWindow_ && window.windowID == SDL_GetWindowID(splashWindow_.get())) {
+      if (!repaintWindow(splashWindow_.get())) paintWindow(splashWindow_.get(), splashPicture_, kWindowBackground);
+    } else if (window.windowID == SDL_GetWindowID(mainWindow_.get())) {
+      // When this fails the program paints anew on the Exposed event it gets.
+      repaintWindow(mainWindow_.get());
+    }
+  }
+
+  std::shared_ptr<SdlVideo> video_;
+  WindowPtr mainWindow_;
+  WindowPtr splashWindow_;  // made the first time it is shown
+  Picture splashPicture_;
+  bool splashShown_ = false;
+  InputTranslator translator_;
+  bool mouseCaptured_ = false;
+  PointerShapePtr arrow_;
+  PointerShapePtr hourglass_;
+  PointerShapePtr mainPointer_;
+  std::uint32_t lockHandle_ = 0;
+  std::uint32_t nextLockHandle_ = 1;
+  TerminationSignalWatcher signals_;  // last: stops before anything it could wake
+};
+
+}  // namespace
+
+std::unique_ptr<Desktop> createSdlDesktop() { return std::make_unique<SdlDesktop>(); }
+
+}  // namespace vellumo

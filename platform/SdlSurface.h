@@ -1,0 +1,40 @@
+#pragma once
+// SDL surfaces and the program's pictures: decoding bytes into a surface
+// after screening them, and copying between a surface and the Picture layout.
+
+#include <SDL.h>
+
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "platform/Picture.h"
+#include "platform/PictureScreening.h"
+
+namespace vellumo {
+
+struct SurfaceDeleter {
+  void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+struct DecodedSurface {
+  PictureFormat format;
+  SurfacePtr surface;  // never null, each side 1 to kMaxPictureSide
+};
+
+// Screens the bytes, then decodes them with the type taken from the content.
+// Throws LoadError for anything the screening or the decoder refuses.
+DecodedSurface decodeSurface(std::span<const unsigned char> bytes);
+
+// The surface's pixels in the Picture layout (0x00BBGGRR).
+Picture pictureFromSurface(SDL_Surface& surface);
+
+// The surface's pixels as 0xAARRGGBB, the layout pointers are made from.
+std::vector<std::uint32_t> argbFromSurface(SDL_Surface& surface);
+
+// A surface that reads the picture's own pixels in place; it must not outlive
+// the picture. Null when SDL refuses.
+SurfacePtr surfaceViewOf(const Picture& picture);
+
+}  // namespace vellumo

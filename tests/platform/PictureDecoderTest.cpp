@@ -1,0 +1,255 @@
+// Decoding pictures: exact pixels from good files, a LoadError and no crash
+// from every kind of bad one, and the size limit held before decoding.
+
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "TestFiles.h"
+#include "platform/LoadError.h"
+#include "platform/PictureDecoder.h"
+#include "platform/PictureScreening.h"
+#include "platform/PointerDecoder.h"
+#include "platform/SdlSurface.h"
+
+namespace vellumo {
+namespace {
+
+using test::Bytes;
+
+// Colours whose channels all differ, so any channel swap shows.
+const std::array<Colour, 4> kPalette{rgb(255, 0, 0), rgb(0, 128, 255), rgb(17, 34, 51), rgb(250, 240, 5)};
+
+Picture sixColours() {
+  Picture picture(3, 2);
+  const Colour colours[] = {rgb(255, 0, 0), rgb(0, 255, 0),    rgb(0, 0, 255),
+                            rgb(1, 2, 3),   rgb(200, 100, 50), rgb(255, 255, 255)};
+  for (int i = 0; i < 6; ++i) picture.pixels[i] = colours[i];
+  return picture;
+}
+
+// A picture of the given size, saved by SDL_image as JPEG or PNG.
+Bytes savedBy(const std::function<int(SDL_Surface*, const char*)>& save, int width, int height) {
+  Picture picture(width, height);
+  for (int i = 0; i < width * height; ++i) picture.pixels[i] = rgb(i * 37, i * 11, i * 5);
+  const test::TempDir dir;
+  const std::string path = dir.path("saved");
+  const SurfacePtr view = surfaceViewOf(picture);
+  if (save(view.get(), path.c_str()) != 0) throw std::runtime_error(IMG_GetError());
+  return test::readAll(path);
+}
+
+Bytes jpeg(int width, int height) {
+  return savedBy([](SDL_Surface* s, const char* path) { return IMG_SaveJPG(s, path, 90); }, width, height);
+}
+
+Bytes png(int width, int height) { return savedBy(IMG_SavePNG, width, height); }
+
+Bytes gifOfSize(int width, int height) {
+  return test::gif4(width, height, kPalette, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height, 1));
+}
+
+Bytes firstBytes(Bytes bytes, double fraction) {
+  bytes.resize(static_cast<std::size_t>(bytes.size() * fraction));
+  return bytes;
+}
+
+void putBigEndian16(Bytes& bytes, std::size_t at, int value) {
+  bytes[at] = value >> 8;
+  bytes[at + 1] = value & 0xFF;
+}
+void putLittleEndian32(Bytes& bytes, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = (value >> (8 * i)) & 0xFF;
+}
+void putBigEndian32(Bytes& bytes, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = (value >> (24 - 8 * i)) & 0xFF;
+}
+
+// Real files whose headers are then changed to claim 30000 x 30000.
+Bytes jpegClaiming30000() {
+  Bytes bytes = jpeg(8, 8);
+  for (std::size_t i = 2; i + 8 < bytes.size(); ++i) {
+    if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) {
+      putBigEndian16(bytes, i + 5, 30000);
+      putBigEndian16(bytes, i + 7, 30000);
+      return bytes;
+    }
+  }
+  throw std::runtime_error("no SOF0 in the saved JPEG");
+}
+Bytes gifClaiming30000() {
+  Bytes bytes = gifOfSize(2, 2);
+  constexpr std::size_t kDescriptorSides = 13 + 12 + 5;  // header, palette, descriptor's left and top
+  bytes[kDescriptorSides] = 30000 & 0xFF;
+  bytes[kDescriptorSides + 1] = 30000 >> 8;
+  bytes[kDescriptorSides + 2] = 30000 & 0xFF;
+  bytes[kDescriptorSides + 3] = 30000 >> 8;
+  return bytes;
+}
+Bytes bmpClaiming30000() {
+  Bytes bytes = test::bmp24(Picture(2, 2));
+  putLittleEndian32(bytes, 18, 30000);
+  putLittleEndian32(bytes, 22, 30000);
+  return bytes;
+}
+Bytes pngClaiming30000() {
+  Bytes bytes = png(2, 2);
+  putBigEndian32(bytes, 16, 30000);
+  putBigEndian32(bytes, 20, 30000);
+  return bytes;
+}
+
+TEST(PictureDecoder, BmpAndGifDecodeToExactColours) {
+  const Picture expected = sixColours();
+  Picture expectedGif(3, 2);
+  std::vector<std::uint8_t> indices{0, 1, 2, 3, 2, 1};
+  for (int i = 0; i < 6; ++i) expectedGif.pixels[i] = kPalette[indices[i]];
+
+  const struct {
+    const char* name;
+    Bytes bytes;
+    const Picture& picture;
+  } cases[] = {
+      {"bottom-up BMP", test::bmp24(expected), expected},
+      {"top-down BMP", test::bmp24(expected, /*topDown=*/true), expected},
+      {"GIF", test::gif4(3, 2, kPalette, indices), expectedGif},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const PicturePtr decoded = decodePictureBytes(c.bytes);
+    ASSERT_EQ(decoded->width, c.picture.width);
+    ASSERT_EQ(decoded->height, c.picture.height);
+    EXPECT_EQ(decoded->pixels, c.picture.pixels);  // the unused top byte included
+  }
+}
+
+TEST(PictureDecoder, JpegKeepsRedInTheLowByte) {
+  Picture red(16, 16, rgb(255, 0, 0));
+  const test::TempDir dir;
+  const SurfacePtr view = surfaceViewOf(red);
+  ASSERT_EQ(IMG_SaveJPG(view.get(), dir.path("red").c_str(), 95), 0);
+  const PicturePtr decoded = decodePictureFile(dir.path("red"));
+  ASSERT_EQ(decoded->width, 16);
+  const Colour centre = decoded->at(8, 8);
+  EXPECT_GT(centre & 0xFF, 240u);
+  EXPECT_LT((centre >> 16) & 0xFF, 16u);
+  EXPECT_EQ(centre >> 24, 0u);
+}
+
+TEST(PictureDecoder, TypeComesFromTheContentNotTheName) {
+  const test::TempDir dir;
+  const Picture expected = sixColours();
+  const std::string path = dir.write("01.GIF", test::bmp24(expected));
+  EXPECT_EQ(decodePictureFile(path)->pixels, expected.pixels);
+}
+
+TEST(PictureDecoder, PicturesAtTheSizeLimitDecode) {
+  EXPECT_EQ(decodePictureBytes(test::bmp24(Picture(kMaxPictureSide, 1)))->width, kMaxPictureSide);
+  EXPECT_EQ(decodePictureBytes(gifOfSize(1, kMaxPictureSide))->height, kMaxPictureSide);
+}
+
+TEST(PictureDecoder, BadFilesGiveLoadError) {
+  const test::TempDir dir;
+  std::filesystem::create_directory(dir.path("folder.JPG"));
+  ASSERT_EQ(::mkfifo(dir.path("pipe.JPG").c_str(), 0600), 0);  // must not wait for a writer
+  const Bytes goodJpeg = jpeg(64, 64);
+  const Bytes goodGif = gifOfSize(64, 64);
+  const Bytes goodBmp = test::bmp24(Picture(64, 64));
+  const Bytes text{'J', 'u', 's', 't', ' ', 's', 'o', 'm', 'e', ' ', 't', 'e', 'x', 't', '\n'};
+
+  const struct {
+    const char* name;
+    std::optional<Bytes> contents;  // nothing: the path is not written
+  } cases[] = {
+      {"missing.JPG", std::nullopt},
+      {"folder.JPG", std::nullopt},
+      {"pipe.JPG", std::nullopt},
+      {"empty.JPG", Bytes{}},
+      {"cut.JPG", firstBytes(goodJpeg, 0.5)},
+      {"cut-before-scan.JPG", firstBytes(goodJpeg, 0.1)},
+      {"cut.GIF", firstBytes(goodGif, 0.5)},
+      {"cut-in-palette.GIF", firstBytes(goodGif, 0.05)},
+      {"cut.BMP", firstBytes(goodBmp, 0.5)},
+      {"text.JPG", text},
+      {"sound.JPG", test::wavFile()},
+      {"wide.BMP", test::bmp24(Picture(5000, 10))},
+      {"tall.BMP", test::bmp24(Picture(10, 5000))},
+      {"just-too-wide.BMP", test::bmp24(Picture(kMaxPictureSide + 1, 1))},
+      {"wide.GIF", gifOfSize(5000, 10)},
+      {"tall.GIF", gifOfSize(10, 5000)},
+      {"wide.JPG", jpeg(5000, 10)},
+      {"tall.PNG", png(10, 5000)},
+      {"huge.JPG", jpegClaiming30000()},
+      {"huge.GIF", gifClaiming30000()},
+      {"huge.BMP", bmpClaiming30000()},
+      {"huge.PNG", pngClaiming30000()},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.contents) dir.write(c.name, *c.contents);
+    EXPECT_THROW(decodePictureFile(dir.path(c.name)), LoadError);
+    if (c.contents) {
+      EXPECT_THROW(decodePictureBytes(*c.contents), LoadError);
+    }
+  }
+}
+
+TEST(PictureDecoder, EveryCutShortFileIsRefused) {
+  const struct {
+    const char* name;
+    Bytes bytes;
+    std::size_t bytesThatMayGo;  // a GIF's trailer follows its (only) image
+  } cases[] = {
+      {"JPEG", jpeg(16, 16), 0},
+      {"GIF", gifOfSize(8, 8), 1},
+      {"BMP", test::bmp24(sixColours()), 0},
+      {"ICO", test::iconFile(false, {test::IconImage{.side = 16}}), 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_NO_THROW(decodePictureBytes(c.bytes));
+    for (std::size_t length = 1; length < c.bytes.size() - c.bytesThatMayGo; ++length) {
+      const Bytes cut(c.bytes.begin(), c.bytes.begin() + length);
+      EXPECT_THROW(decodePictureBytes(cut), LoadError) << "cut to " << length << " bytes";
+    }
+  }
+}
+
+// The pictures and pointers the program ships, as the asset generator wrote
+// them, all pass the screening and decode.
+TEST(PictureDecoder, ShippedPicturesDecode) {
+  const std::filesystem::path folder = std::filesystem::path(VELLUMO_APP_DIR) / "PICTURE";
+  if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no built PICTURE folder";
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string path = entry.path().string();
+    const std::string extension = entry.path().extension().string();
+    SCOPED_TRACE(path);
+    if (extension == ".ICO" || extension == ".CUR") {
+      EXPECT_NO_THROW(decodePointerFile(path));
+    } else {
+      EXPECT_NO_THROW(decodePictureFile(path));
+    }
+  }
+}
+
+// Refused by the header alone, so a 30000 x 30000 picture is never allocated.
+TEST(PictureScreening, HugeDeclaredSizesAreRefusedBeforeDecoding) {
+  for (const Bytes& bytes : {jpegClaiming30000(), gifClaiming30000(), bmpClaiming30000(), pngClaiming30000()}) {
+    EXPECT_THROW(screenPicture(bytes), LoadError);
+  }
+}
+
+TEST(FileSize, IsTheByteCountOfARegularFileOnly) {
+  const test::TempDir dir;
+  const std::string file = dir.write("three", Bytes{1, 2, 3});
+  EXPECT_EQ(fileSizeOf(file), 3);
+  EXPECT_EQ(fileSizeOf(dir.write("empty", Bytes{})), 0);
+  EXPECT_THROW(fileSizeOf(dir.path("missing")), LoadError);
+  EXPECT_THROW(fileSizeOf(dir.root()), LoadError);
+}
+
+}  // namespace
+}  // namespace vellumo
