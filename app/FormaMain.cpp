@@ -1,0 +1,228 @@
+#include "app/FormaMain.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/AssetCheck.h"
+#include "app/BuiltinResources.h"
+#include "app/ColoringBasic.h"
+#include "app/ExitStatus.h"
+#include "app/PathRules.h"
+#include "app/Websites.h"
+#include "audio/DirectDraw.h"
+#include "platform/LoadError.h"
+
+namespace vellumo {
+
+namespace {
+
+constexpr int kPointerKinds = 6;
+constexpr std::array<std::string_view, kPointerKinds> kPointerResources = {
+    "ARROW.CUR", "HAND.CUR", "BRUSH.ICO", "DROP.ICO", "", ""};
+
+// Runs one procedure under the program's error convention: the first step
+// that fails ends it silently, and the steps already done stay done.
+template <typename Steps>
+void guarded(Steps&& steps) {
+  try {
+    steps();
+  } catch (const LoadError&) {
+  }
+}
+
+// Ending the process never comes back; the compiler cannot see that through
+// the desktop's virtual call.
+[[noreturn]] void endProgram(Desktop& desktop, int status) {
+  desktop.endProcess(status);
+  std::abort();
+}
+
+}  // namespace
+
+PicturePtr FormaMain::builtinPicture(std::string_view name) {
+  return desktop_.decodePicture(builtinResource(name));
+}
+
+FormaMain::FormaMain(Desktop& desktop, std::string applicationFolder)
+    : desktop_(desktop), applicationFolder_(std::move(applicationFolder)) {
+  for (int i = 0; i < kElementCount; ++i)
+    if (!kLayout[i].startingImage.empty())
+      elements_.setPicture(static_cast<ElementId>(i), builtinPicture(kLayout[i].startingImage));
+  elements_.setBackground(builtinPicture(kMainBackgroundImage));
+  createPointers();
+  desktop_.setMainWindowLook(std::string(kMainWindowCaption), *builtinPicture("APPICON.BMP"));
+}
+
+void FormaMain::createPointers() {
+  for (int kind = 0; kind < kPointerKinds; ++kind) {
+    const std::string_view resource = kPointerResources[kind];
+    if (!resource.empty()) pointers_[kind] = desktop_.pointerFromBytes(builtinResource(resource));
+  }
+  pointers_[static_cast<int>(PointerKind::Standard)] = desktop_.systemPointer(SystemPointer::Arrow);
+  for (int i = 0; i < kElementCount; ++i)
+    elements_.setPointer(static_cast<ElementId>(i), pointers_[static_cast<int>(kLayout[i].pointer)]);
+}
+
+// ---------------------------------------------------------------------------
+// Start-up and shut-down
+
+void FormaMain::Form_Load() {
+  guarded([&] {
+    state_.KeyboardHook = desktop_.installKeyboardLock();
+
+    const AppPaths paths = derivePaths(applicationFolder_);
+    state_.AppDir = paths.AppDir;
+    state_.AssetRoot = paths.AssetRoot;
+    std::error_code ignored;
+    std::filesystem::current_path(state_.AssetRoot, ignored);
+
+    state_.FillMode = -1;
+
+    desktop_.showSplash(*builtinPicture("SPLASH.JPG"));
+    WaitThreeSeconds();
+    desktop_.hideSplash();
+
+    desktop_.showMainWindow();
+    mainShown_ = true;
+    router_.resetFocus();
+    presentIfChanged();
+
+    CheckAssetFiles(desktop_, state_);
+
+    state_.CurrentColor = rgb(255, 0, 0);
+    state_.MusicIsOff = 1;
+    state_.SoundEffectsOn = 1;
+    state_.ScreenMode = 0;
+    state_.CurrentPicture = 1;
+    state_.ColorSelected[1] = 0;
+
+    state_.DisplayDirectX = std::make_shared<DirectX7>(desktop_);
+    state_.DisplayDraw = state_.DisplayDirectX->DirectDrawCreate("");
+    state_.DisplayDraw->SetCooperativeLevel(DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE);
+    state_.DisplayDraw->SetDisplayMode(1024, 768, 32, 0, 0);
+    state_.PrimarySurface = state_.DisplayDraw->CreateSurface({DDSD_CAPS, DDSCAPS_PRIMARYSURFACE});
+    presentIfChanged();
+
+    WaitThreeSeconds();
+  });
+}
+
+void FormaMain::WaitThreeSeconds() { vellumo::WaitThreeSeconds(desktop_, loop_); }
+
+void FormaMain::ShutDown() {
+  guarded([&] {
+    if (!state_.DisplayDraw) throw LoadError("the display was never taken");
+    state_.DisplayDraw->RestoreDisplayMode();
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+  });
+}
+
+void FormaMain::Form_Unload(std::int16_t& /*cancel*/) {
+  guarded([&] {
+    if (state_.KeyboardHook != 0) desktop_.removeKeyboardLock(state_.KeyboardHook);
+    desktop_.minimiseMainWindow();
+    desktop_.openUrl(std::string(kProductWebsite));
+  });
+}
+
+void FormaMain::Da_Click() {
+  guarded([&] {
+    ShutDown();
+    if (state_.KeyboardHook != 0) desktop_.removeKeyboardLock(state_.KeyboardHook);
+  });
+  endProgram(desktop_, kExitNormal);
+}
+
+void FormaMain::CloseRequested() {
+  // The desktop gets its own mode back before anything else, so whatever the
+  // unload opens appears in it, and the keyboard is released even when the
+  // unload stops early.
+  guarded([&] { desktop_.restoreDisplayMode(); });
+  std::int16_t cancel = 0;
+  Form_Unload(cancel);
+  if (state_.KeyboardHook != 0) desktop_.removeKeyboardLock(state_.KeyboardHook);
+  endProgram(desktop_, kExitNormal);
+}
+
+// ---------------------------------------------------------------------------
+// Event routing
+
+void FormaMain::handle(const InputEvent& event) {
+  using Kind = InputEvent::Kind;
+  switch (event.kind) {
+    case Kind::CloseRequested:
+      CloseRequested();
+    case Kind::KeyDown:
+    case Kind::KeyUp:
+      // The keyboard lock sees every key before any handler does.
+      if (KeyboardHookSwallows(event.vkCode, event.flags)) return;
+      if (mainShown_ && event.kind == Kind::KeyDown) onKeyDown(event);
+      break;
+    case Kind::MouseMove:
+      if (mainShown_) onMouseMove(event);
+      break;
+    case Kind::MouseDown:
+      if (mainShown_) onMouseDown(event);
+      break;
+    case Kind::MouseUp:
+      if (mainShown_) onMouseUp(event);
+      break;
+    case Kind::Exposed:
+      elements_.pictureChanged();
+      break;
+  }
+  presentIfChanged();
+}
+
+void FormaMain::presentIfChanged() {
+  if (!mainShown_ || !elements_.takeDirty()) return;
+  elements_.composeInto(frame_);
+  desktop_.present(frame_);
+}
+
+void FormaMain::updatePointer(const MouseTarget& target) {
+  const PointerShapePtr& wanted = target.element ? elements_.pointer(*target.element)
+                                                 : pointers_[static_cast<int>(PointerKind::Arrow)];
+  if (wanted == shownPointer_) return;
+  shownPointer_ = wanted;
+  desktop_.setPointer(wanted);
+}
+
+void FormaMain::onMouseMove(const InputEvent& event) {
+  const MouseTarget target = router_.move(event.x, event.y);
+  updatePointer(target);
+}
+
+void FormaMain::onMouseDown(const InputEvent& event) {
+  const MouseTarget target = router_.press(event.x, event.y);
+  if (event.button == kLeftButton) pressed_ = target.element;
+}
+
+void FormaMain::onMouseUp(const InputEvent& event) {
+  router_.release(event.x, event.y, event.buttons);
+  if (event.button != kLeftButton) return;
+  // A click is a left press and release on the same element, released over it.
+  const auto pressed = std::exchange(pressed_, std::nullopt);
+  const auto under = elements_.topmostShownAt(event.x, event.y);
+  if (pressed && under == pressed && elements_.enabled(*pressed)) onClick(*pressed);
+}
+
+void FormaMain::onClick(ElementId id) {
+  switch (id) {
+    case ElementId::Da:
+      Da_Click();
+    default:
+      break;
+  }
+}
+
+void FormaMain::onKeyDown(const InputEvent& event) {
+  if (event.vkCode == 9 && (event.shift & ~kShiftMask) == 0) {  // Tab walks the focus
+    router_.moveFocus((event.shift & kShiftMask) != 0);
+    return;
+  }
+  router_.keyTarget();
+}
+
+}  // namespace vellumo
