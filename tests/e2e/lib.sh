@@ -1,0 +1,136 @@
+# Shared steps of the end-to-end tests: a private X server of 1024x768x24,
+# the real program started from a copy of the built application folder, a
+# recording browser, screenshots and pixel comparisons.
+# Usage: source lib.sh APP_DIR; every helper fails the test on error.
+set -euo pipefail
+
+APP_DIR=${1:?the built application folder}
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/vellumo-e2e.XXXXXX")
+export XDG_RUNTIME_DIR=$WORK/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+XVFB_PID= APP_PID=
+CAPTION="Vellumo - Zoopa 4  by Orvenko Studio"
+
+cleanup() {
+  [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# A private X server on a free display number.
+start_x() {
+  local size=${1:-1024x768x24} i
+  Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  for ((i = 0; i < 200; i++)); do
+    [ -s "$WORK/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$WORK/display" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+  export DISPLAY=:$(head -n1 "$WORK/display")
+}
+
+# A browser that only records the addresses it is asked to open.
+install_recording_browser() {
+  mkdir -p "$WORK/bin"
+  cat >"$WORK/bin/xdg-open" <<SH
+#!/bin/sh
+echo "\$1" >> "$WORK/opened-urls"
+SH
+  chmod +x "$WORK/bin/xdg-open"
+  export PATH=$WORK/bin:$PATH
+  export BROWSER=$WORK/bin/xdg-open
+}
+
+# A private copy of the application folder, so a test may tamper with it.
+copy_app() {
+  cp -r "$APP_DIR" "$WORK/app"
+  echo "$WORK/app"
+}
+
+start_app() {
+  local dir=$1
+  SDL_AUDIODRIVER=dummy "$dir/vellumo" >"$WORK/app.out" 2>"$WORK/app.err" &
+  APP_PID=$!
+}
+
+app_running() { kill -0 "$APP_PID" 2>/dev/null; }
+
+# Wait for the program to end by itself; sets APP_STATUS.
+wait_app_exit() {
+  local limit=${1:-30} i
+  for ((i = 0; i < limit * 10; i++)); do
+    app_running || break
+    sleep 0.1
+  done
+  app_running && fail "the program did not end"
+  set +e
+  wait "$APP_PID"
+  APP_STATUS=$?
+  set -e
+  APP_PID=
+}
+
+# Poll a condition (a command) for up to `limit` seconds.
+wait_for() {
+  local limit=$1
+  shift
+  local i
+  for ((i = 0; i < limit * 10; i++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  fail "timed out waiting for: $*"
+}
+
+visible_window() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+
+# The main window, once it stands full screen at the top-left corner.
+main_window_fullscreen() {
+  local id geometry
+  id=$(xdotool search --onlyvisible --name "^$CAPTION\$" 2>/dev/null | head -n1) || return 1
+  [ -n "$id" ] || return 1
+  geometry=$(xwininfo -id "$id" 2>/dev/null) || return 1
+  grep -q 'Absolute upper-left X:  0' <<<"$geometry" && grep -q 'Absolute upper-left Y:  0' <<<"$geometry" &&
+    grep -q 'Width: 1024' <<<"$geometry" && grep -q 'Height: 768' <<<"$geometry"
+}
+
+shot() {
+  local out=$WORK/$1.png
+  import -window root "$out"
+  echo "$out"
+}
+
+# "R G B" of one pixel of a picture file.
+pixel() {
+  convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- |
+    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+}
+
+# How many pixels of the screenshot's region (x y w h) differ from the
+# top-left w x h of a picture file, allowing for small decoder differences.
+region_differs() {
+  local shot=$1 x=$2 y=$3 w=$4 h=$5 file=$6
+  convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage "$WORK/region.png"
+  convert "$file" -crop "${w}x${h}+0+0" +repage "$WORK/reference.png"
+  compare -metric AE -fuzz 4% "$WORK/region.png" "$WORK/reference.png" null: 2>&1 || true
+}
+
+expect_region_shows() {
+  local differing
+  differing=$(region_differs "$@")
+  [ "$differing" = 0 ] || fail "region $2,$3 ${4}x$5 differs from $(basename "$6") in $differing pixels"
+}
+
+expect_region_hides() {
+  local differing
+  differing=$(region_differs "$@")
+  [ "$differing" != 0 ] || fail "region $2,$3 ${4}x$5 shows $(basename "$6"), which should be hidden"
+}
