@@ -60,6 +60,10 @@ using PointerShapePtr = std::shared_ptr<const PointerShape>;
 
 enum class SystemPointer { Arrow, Hourglass };
 
+// A MIDI piece loaded for the music output; opaque to the program.
+struct MusicPiece;
+using MusicPiecePtr = std::shared_ptr<const MusicPiece>;
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -109,6 +113,31 @@ class Desktop {
   virtual void setExclusiveDisplayMode(int width, int height, int bitsPerPixel) = 0;
   // Give the desktop its own mode back; nothing happens when it was not changed.
   virtual void restoreDisplayMode() = 0;
+
+  // --- sound effects ------------------------------------------------------
+  // Play a WAV file asynchronously on the one effects channel, cutting off
+  // whatever it still plays, and return at once. A file that cannot be
+  // played plays a short built-in default sound instead; nothing is reported.
+  virtual void playSound(const std::string& path) = 0;
+
+  // --- music -----------------------------------------------------------------
+  // Make the MIDI output ready (audio device and General MIDI soundfont).
+  // Throws LoadError when there is none; calling it again when ready does nothing.
+  virtual void openMusicOutput() = 0;
+  // Stop the music and release the MIDI output.
+  virtual void closeMusicOutput() = 0;
+  // Load a Standard MIDI File. Throws LoadError when it is missing or unreadable,
+  // or when the output is not open.
+  virtual MusicPiecePtr loadMusic(const std::string& path) = 0;
+  // Play the piece once from its beginning, replacing any music playing.
+  // Throws LoadError when it cannot be played.
+  virtual void playMusic(const MusicPiecePtr& piece) = 0;
+  // Whether music is playing now.
+  virtual bool musicPlaying() = 0;
+  // Silence the music at once.
+  virtual void stopMusic() = 0;
+  // Music loudness as a linear gain, 0 (silent) to 1 (full scale).
+  virtual void setMusicGain(double gain) = 0;
 
   // --- events and time ---------------------------------------------------------
   // Seconds on a monotonic clock.

@@ -12,6 +12,7 @@
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"
 #include "platform/FileBytes.h"
+#include "platform/MusicPiece.h"
 #include "platform/PictureDecoder.h"
 #include "platform/PointerDecoder.h"
 #include "platform/PointerShape.h"
@@ -31,6 +32,9 @@ class RecordingDesktop : public Desktop {
   double clock = 0;                     // seconds on the virtual monotonic clock
   int waits = 0;                        // how often the program blocked for events
   bool displayModeFails = false;
+  bool musicOutputFails = false;
+  double pieceSeconds = 90;   // how long a played piece lasts on the virtual clock
+  double playingUntil = 0;
   std::uint32_t lockHandle = 7;
 
   // Input delivered when the virtual clock reaches `at`.
@@ -93,6 +97,28 @@ class RecordingDesktop : public Desktop {
     if (displayModeFails) throw LoadError("no such mode");
   }
   void restoreDisplayMode() override { record("restoreDisplayMode"); }
+
+  void playSound(const std::string& path) override { record("playSound " + path); }
+  void openMusicOutput() override {
+    record("openMusicOutput");
+    if (musicOutputFails) throw LoadError("no music output");
+  }
+  void closeMusicOutput() override { record("closeMusicOutput"); }
+  MusicPiecePtr loadMusic(const std::string& path) override {
+    record("loadMusic " + path);
+    fileSizeOf(path);  // a missing file fails as it would for real
+    return std::make_shared<MusicPiece>(MusicPiece{path, nullptr});
+  }
+  void playMusic(const MusicPiecePtr&) override {
+    record("playMusic");
+    playingUntil = clock + pieceSeconds;
+  }
+  bool musicPlaying() override { return clock < playingUntil; }
+  void stopMusic() override {
+    record("stopMusic");
+    playingUntil = 0;
+  }
+  void setMusicGain(double gain) override { record("setMusicGain " + std::to_string(gain)); }
 
   double now() override { return clock; }
   std::optional<InputEvent> waitEvent(double timeoutSeconds) override {
