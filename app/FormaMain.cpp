@@ -10,7 +10,14 @@
 #include "app/PathRules.h"
 #include "app/Websites.h"
 #include "audio/DirectDraw.h"
+#include "audio/SoundEffects.h"
+#include "canvas/PaintingTools.h"
+#include "canvas/Wipe.h"
+#include "gallery/Gallery.h"
+#include "palette/Hover.h"
+#include "palette/Palette.h"
 #include "platform/LoadError.h"
+#include "screens/ScreenStates.h"
 
 namespace vellumo {
 
@@ -19,16 +26,6 @@ namespace {
 constexpr int kPointerKinds = 6;
 constexpr std::array<std::string_view, kPointerKinds> kPointerResources = {
     "ARROW.CUR", "HAND.CUR", "BRUSH.ICO", "DROP.ICO", "", ""};
-
-// Runs one procedure under the program's error convention: the first step
-// that fails ends it silently, and the steps already done stay done.
-template <typename Steps>
-void guarded(Steps&& steps) {
-  try {
-    steps();
-  } catch (const LoadError&) {
-  }
-}
 
 // Ending the process never comes back; the compiler cannot see that through
 // the desktop's virtual call.
@@ -45,9 +42,12 @@ PicturePtr FormaMain::builtinPicture(std::string_view name) {
 
 FormaMain::FormaMain(Desktop& desktop, std::string applicationFolder)
     : desktop_(desktop), applicationFolder_(std::move(applicationFolder)) {
-  for (int i = 0; i < kElementCount; ++i)
-    if (!kLayout[i].startingImage.empty())
-      elements_.setPicture(static_cast<ElementId>(i), builtinPicture(kLayout[i].startingImage));
+  for (int i = 0; i < kElementCount; ++i) {
+    const auto id = static_cast<ElementId>(i);
+    if (id != ElementId::Slika && !kLayout[i].startingImage.empty())
+      elements_.setPicture(id, builtinPicture(kLayout[i].startingImage));
+  }
+  canvas_.load(*builtinPicture(kLayout[index(ElementId::Slika)].startingImage));
   elements_.setBackground(builtinPicture(kMainBackgroundImage));
   createPointers();
   desktop_.setMainWindowLook(std::string(kMainWindowCaption), *builtinPicture("APPICON.BMP"));
@@ -192,11 +192,16 @@ void FormaMain::updatePointer(const MouseTarget& target) {
 void FormaMain::onMouseMove(const InputEvent& event) {
   const MouseTarget target = router_.move(event.x, event.y);
   updatePointer(target);
+  if (target.element)
+    elementMouseMove(*target.element, event.buttons, target.x, target.y);
+  else
+    Form_MouseMove(window_);
 }
 
 void FormaMain::onMouseDown(const InputEvent& event) {
   const MouseTarget target = router_.press(event.x, event.y);
   if (event.button == kLeftButton) pressed_ = target.element;
+  if (target.element) elementMouseDown(*target.element, event.button, target.x, target.y);
 }
 
 void FormaMain::onMouseUp(const InputEvent& event) {
@@ -205,15 +210,65 @@ void FormaMain::onMouseUp(const InputEvent& event) {
   // A click is a left press and release on the same element, released over it.
   const auto pressed = std::exchange(pressed_, std::nullopt);
   const auto under = elements_.topmostShownAt(event.x, event.y);
-  if (pressed && under == pressed && elements_.enabled(*pressed)) onClick(*pressed);
+  if (pressed && under == pressed && elements_.enabled(*pressed)) elementClick(*pressed);
 }
 
-void FormaMain::onClick(ElementId id) {
+// ---------------------------------------------------------------------------
+// The elements' handlers. Numbered families (palette buttons, thumbnails) are
+// served by one routine taking the number.
+
+namespace {
+
+std::optional<int> paletteNumber(ElementId id) {
+  for (int k = 1; k <= kPaletteSize; ++k)
+    if (paleta(k) == id) return k;
+  return std::nullopt;
+}
+
+std::optional<int> thumbnailNumber(ElementId id) {
+  for (int n = 1; n <= kThumbnailCount; ++n)
+    if (galerija(n) == id) return n;
+  return std::nullopt;
+}
+
+}  // namespace
+
+void FormaMain::elementMouseMove(ElementId id, int buttons, int x, int y) {
+  MainWindow& w = window_;
+  if (const auto k = paletteNumber(id)) return PaletteMouseMove(w, *k);
+  if (const auto n = thumbnailNumber(id)) return ThumbnailMouseMove(w, *n);
   switch (id) {
-    case ElementId::Da:
-      Da_Click();
-    default:
-      break;
+    case ElementId::Slika: return guarded([&] { Slika_MouseMove(w, buttons, static_cast<float>(x), static_cast<float>(y)); });
+    case ElementId::MoreImages: return MoreImages_MouseMove(w);
+    case ElementId::MuteWave: return MuteWave_MouseMove(w);
+    case ElementId::MusicOn: return MusicOn_MouseMove(w);
+    case ElementId::Rubber: return Rubber_MouseMove(w);
+    case ElementId::Papir: return Papir_MouseMove(w);
+    case ElementId::Back: return Back_MouseMove(w);
+    default: return;
+  }
+}
+
+void FormaMain::elementMouseDown(ElementId id, int button, int x, int y) {
+  if (id == ElementId::Slika) Slika_MouseDown(window_, button, static_cast<float>(x), static_cast<float>(y));
+}
+
+void FormaMain::elementClick(ElementId id) {
+  MainWindow& w = window_;
+  if (const auto k = paletteNumber(id)) return PaletteClick(w, *k);
+  if (const auto n = thumbnailNumber(id)) return ThumbnailClick(w, *n);
+  // The tool buttons catch nothing themselves: a tool picture or pointer that
+  // cannot be read leaves the rest of that click undone, and the program goes on.
+  switch (id) {
+    case ElementId::kapljica: return guarded([&] { kapljica_Click(w); });
+    case ElementId::olovka: return guarded([&] { olovka_Click(w); });
+    case ElementId::MuteWave: return MuteWave_Click(state_);
+    case ElementId::MoreImages: return MoreImages_Click(w);
+    case ElementId::Rubber: return Rubber_Click(w);
+    case ElementId::Papir: return Papir_Click(w);
+    case ElementId::Back: return Back_Click(w);
+    case ElementId::Da: Da_Click();
+    default: return;
   }
 }
 

@@ -9,6 +9,10 @@
 
 #include "app/AppState.h"
 #include "app/EventLoop.h"
+#include "app/MainWindow.h"
+#include "app/PictureCache.h"
+#include "canvas/Canvas.h"
+#include "canvas/Wipe.h"
 #include "platform/Desktop.h"
 #include "screens/Elements.h"
 #include "screens/InputRouter.h"
@@ -42,6 +46,8 @@ class FormaMain final : public EventSink {
 
   AppState& state() { return state_; }
   Elements& elements() { return elements_; }
+  Canvas& canvas() { return canvas_; }
+  MainWindow& window() { return window_; }
   InputRouter& router() { return router_; }
   EventLoop& loop() { return loop_; }
 
@@ -55,7 +61,11 @@ class FormaMain final : public EventSink {
   void onMouseDown(const InputEvent& event);
   void onMouseUp(const InputEvent& event);
   void onKeyDown(const InputEvent& event);
-  void onClick(ElementId id);
+
+  // The handlers of each element, by event.
+  void elementMouseMove(ElementId id, int buttons, int x, int y);
+  void elementMouseDown(ElementId id, int button, int x, int y);
+  void elementClick(ElementId id);
 
   Desktop& desktop_;
   const std::string applicationFolder_;
@@ -63,6 +73,11 @@ class FormaMain final : public EventSink {
   Elements elements_;
   InputRouter router_{elements_};
   EventLoop loop_{desktop_, *this};
+  Canvas canvas_{elements_};
+  PictureCache pictures_{desktop_};
+  WipePatternChooser wipePatterns_;
+  MainWindow window_{desktop_, state_, elements_, canvas_, pictures_, loop_, wipePatterns_,
+                     [this] { presentIfChanged(); }};
   Picture frame_{kScreenWidth, kScreenHeight, kWindowColour};
   std::array<PointerShapePtr, 6> pointers_;  // by PointerKind
   PointerShapePtr shownPointer_;

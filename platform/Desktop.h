@@ -142,6 +142,8 @@ class Desktop {
   // --- events and time ---------------------------------------------------------
   // Seconds on a monotonic clock.
   virtual double now() = 0;
+  // Sleep without handling or taking any event: input waits in the queue.
+  virtual void sleepFor(double seconds) = 0;
   // The next input event, blocking up to timeoutSeconds; nothing on timeout.
   virtual std::optional<InputEvent> waitEvent(double timeoutSeconds) = 0;
 

@@ -42,6 +42,15 @@ std::int64_t fileSizeOf(const std::string& path) {
   return info.st_size;
 }
 
+FileStamp fileStampOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) throw systemFailure(path);
+  if (!S_ISREG(info.st_mode)) throw failure(path, "not a regular file");
+  if (::access(path.c_str(), R_OK) != 0) throw systemFailure(path);
+  auto ns = [](const timespec& t) { return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; };
+  return {info.st_size, ns(info.st_mtim), ns(info.st_ctim), info.st_dev, info.st_ino};
+}
+
 std::vector<unsigned char> readFileBytes(const std::string& path, std::int64_t maxBytes) {
   // O_NONBLOCK: opening a pipe must not wait for a writer; the descriptor is
   // checked to be a regular file before anything is read from it.

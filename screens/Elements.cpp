@@ -23,7 +23,8 @@ void Elements::move(ElementId id, int newLeft, int newTop) {
 
 void Elements::setPicture(ElementId id, PicturePtr newPicture) {
   State& s = state(id);
-  dirty_ |= s.shown;
+  // The same decoded picture again changes nothing on the screen.
+  dirty_ |= s.shown && s.picture != newPicture;
   s.picture = std::move(newPicture);
 }
 

@@ -57,7 +57,7 @@ copy_app() {
 
 start_app() {
   local dir=$1
-  SDL_AUDIODRIVER=dummy "$dir/vellumo" >"$WORK/app.out" 2>"$WORK/app.err" &
+  SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} "$dir/vellumo" >"$WORK/app.out" 2>"$WORK/app.err" &
   APP_PID=$!
 }
 
@@ -133,4 +133,30 @@ expect_region_hides() {
   local differing
   differing=$(region_differs "$@")
   [ "$differing" != 0 ] || fail "region $2,$3 ${4}x$5 shows $(basename "$6"), which should be hidden"
+}
+
+# Wait until the painting screen shows full screen with its canvas.
+wait_painting_screen() {
+  local app=$1
+  wait_for 30 main_window_fullscreen
+  canvas_ready() { [ "$(region_differs "$(shot ready)" 30 29 750 600 "$app/PICTURE/01.GIF")" = 0 ]; }
+  wait_for 10 canvas_ready
+  sleep 3.2  # past the last pause of start-up
+}
+
+# Mouse actions at window positions.
+click_at() {
+  xdotool mousemove "$1" "$2" click 1
+  sleep 0.3
+}
+hover_at() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.3
+}
+
+# Largest absolute sample in the raw S16 audio written after byte `from`.
+loudest_since() {
+  local file=$1 from=$2
+  tail -c "+$((from + 1))" "$file" | od -An -v -td2 -w2 |
+    awk 'BEGIN { m = 0 } { v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m }'
 }

@@ -80,8 +80,9 @@ class RecordingDesktop : public Desktop {
   void showMainWindow() override { record("showMainWindow"); }
   void minimiseMainWindow() override { record("minimise"); }
   void present(const Picture& frame) override {
-    lastFrame = frame;
+    if (keepLastFrame) lastFrame = frame;
     ++presents;
+    if (onPresent) onPresent(frame);
   }
 
   std::uint32_t installKeyboardLock() override {
@@ -121,6 +122,7 @@ class RecordingDesktop : public Desktop {
   void setMusicGain(double gain) override { record("setMusicGain " + std::to_string(gain)); }
 
   double now() override { return clock; }
+  void sleepFor(double seconds) override { clock += seconds; }
   std::optional<InputEvent> waitEvent(double timeoutSeconds) override {
     ++waits;
     if (!script.empty() && script.front().at <= clock + timeoutSeconds) {
@@ -140,7 +142,9 @@ class RecordingDesktop : public Desktop {
   }
 
   std::string caption;
+  std::function<void(const Picture&)> onPresent;  // sees every frame as it is presented
   Picture lastFrame;
+  bool keepLastFrame = true;  // benchmarks turn the copy off
   int presents = 0;
 
  private:

@@ -1,0 +1,113 @@
+#include "canvas/Wipe.h"
+
+#include <algorithm>
+
+#include "app/MainWindow.h"
+#include "audio/SoundEffects.h"
+#include "canvas/Canvas.h"
+#include "gallery/Gallery.h"
+
+namespace vellumo {
+
+namespace {
+
+constexpr Colour kWipeColour = rgb(255, 255, 255);
+constexpr int kW = Canvas::kWidth, kH = Canvas::kHeight;
+// Frames shown per second while a sweep runs.
+constexpr double kWipeFrameRate = 60.0;
+
+}  // namespace
+
+SweepStep sweepStep(Sweep sweep, int i) {
+  switch (sweep) {
+    case Sweep::RowsDown: return {i % kW, i / kW};
+    case Sweep::ColumnsRight: return {i / kH, i % kH};
+    case Sweep::ColumnsLeft: return {kW - 1 - i / kH, i % kH};
+    case Sweep::RowsUp: return {kW - 1 - i % kW, kH - 1 - i / kW};
+    case Sweep::EvenRows: return {i % kW, 2 * (i / kW)};
+  }
+  return {-1, -1};
+}
+
+const WipePattern kWipePatterns[9] = {
+    {Sweep::RowsDown, false, Sweep::RowsDown},  // unused
+    {Sweep::RowsDown, false, Sweep::RowsDown},
+    {Sweep::ColumnsRight, false, Sweep::ColumnsRight},
+    {Sweep::ColumnsLeft, false, Sweep::ColumnsLeft},
+    {Sweep::RowsUp, false, Sweep::RowsUp},
+    {Sweep::EvenRows, true, Sweep::ColumnsRight},
+    {Sweep::EvenRows, true, Sweep::RowsDown},
+    {Sweep::EvenRows, true, Sweep::ColumnsLeft},
+    {Sweep::EvenRows, true, Sweep::RowsUp},
+};
+
+double WipePatternChooser::draw() {
+  // A 24-bit linear congruential generator: tiny, and the same on every machine.
+  state_ = (state_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+  return state_ / 16777216.0;
+}
+
+int WipePatternChooser::choose(double clock) {
+  for (;;) {
+    const int pattern = static_cast<int>(draw() * 9);
+    // Re-seed from the clock, its bits mixed so that clocks close together
+    // still give unrelated seeds; the last draw goes in too, so a retry at
+    // the same clock reading draws something else.
+    std::uint64_t z = static_cast<std::uint64_t>(static_cast<std::int64_t>(clock * 1e6)) ^
+                      (std::uint64_t{state_} << 40);
+    z = (z ^ (z >> 33)) * 0xFF51AFD7ED558CCDull;
+    z = (z ^ (z >> 33)) * 0xC4CEB9FE1A85EC53ull;
+    state_ = static_cast<std::uint32_t>((z ^ (z >> 33)) & 0xFFFFFF);
+    if (pattern != 0) return pattern;
+  }
+}
+
+namespace {
+
+// Runs every step of one sweep, writing each pixel straight to the canvas and
+// showing the progress frame by frame, paced so the sweep lasts
+// kSweepSeconds whatever the machine's speed. No events are handled meanwhile:
+// input waits in the queue and is handled, in order, when the wipe is over.
+void runSweep(MainWindow& w, Sweep sweep) {
+  Picture& pixels = w.canvas.pixels();
+  const double start = w.desktop.now();
+  int done = 0;
+  for (int frame = 1;; ++frame) {
+    const double elapsed = w.desktop.now() - start;
+    const int target = std::min(kSweepSteps, static_cast<int>(elapsed / kSweepSeconds * kSweepSteps) + 1);
+    for (; done < target; ++done) {
+      const SweepStep s = sweepStep(sweep, done);
+      if (s.x >= 0 && s.x < kW && s.y >= 0 && s.y < kH) pixels.at(s.x, s.y) = kWipeColour;
+    }
+    w.canvas.changed();
+    w.present();
+    if (done == kSweepSteps) return;
+    w.desktop.sleepFor(std::max(0.0, start + frame / kWipeFrameRate - w.desktop.now()));
+  }
+}
+
+}  // namespace
+
+void brisanje_slika(MainWindow& w) {
+  const int pattern = w.wipePatterns.choose(w.desktop.now());
+  PlaySoundEffect(w, kWipeSound);
+  const WipePattern& p = kWipePatterns[pattern];
+  runSweep(w, p.first);
+  if (p.twoSweeps) runSweep(w, p.second);
+  w.canvas.load(*w.picture("/PICTURE/00.GIF"));
+}
+
+void Rubber_Click(MainWindow& w) {
+  guarded([&] {
+    brisanje_slika(w);
+    const int n = w.state.CurrentPicture;
+    if (n >= 1 && n <= 25) w.canvas.load(*w.picture(outlinePicture(n)));
+  });
+}
+
+// A blank page that cannot be read ends the click as quietly as the eraser's.
+void Papir_Click(MainWindow& w) {
+  guarded([&] { brisanje_slika(w); });
+}
+
+}  // namespace vellumo

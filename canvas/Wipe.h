@@ -1,0 +1,53 @@
+#pragma once
+// The eraser and the blank page. Both first wipe the canvas white in one of
+// eight sweep patterns that the child watches happen, with a sound; then the
+// blank page becomes the canvas's picture. The eraser then puts the current
+// outline picture back.
+
+#include <cstdint>
+
+namespace vellumo {
+
+struct MainWindow;
+
+// Pixel orders of one sweep over the 750x600 canvas; each has 450,000 steps.
+enum class Sweep { RowsDown, ColumnsRight, ColumnsLeft, RowsUp, EvenRows };
+
+constexpr int kSweepSteps = 750 * 600;
+
+struct SweepStep {
+  int x, y;
+};
+// Step i of a sweep. Half the steps of EvenRows lie below the canvas
+// (y >= 600) and change nothing, so that sweep still takes its full time.
+SweepStep sweepStep(Sweep sweep, int i);
+
+struct WipePattern {
+  Sweep first;
+  bool twoSweeps;
+  Sweep second;
+};
+// Patterns 1 to 8 (element 0 unused).
+extern const WipePattern kWipePatterns[9];
+
+// How long the child watches one sweep.
+constexpr double kSweepSeconds = 1.0;
+
+// The pattern chooser: a small generator that starts every run in the same
+// state, so the first wipe of a run always uses pattern 6, and is re-seeded
+// from the clock after every draw, so later wipes vary.
+class WipePatternChooser {
+ public:
+  // Draws until a pattern 1..8 comes up; `clock` re-seeds after each draw.
+  int choose(double clock);
+
+ private:
+  double draw();  // in [0, 1)
+  std::uint32_t state_ = 0x50000;
+};
+
+void brisanje_slika(MainWindow& w);  // the wipe; a failure passes to the caller
+void Rubber_Click(MainWindow& w);    // the eraser
+void Papir_Click(MainWindow& w);     // the blank page
+
+}  // namespace vellumo

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# A child's first minute: a fill in red, a colour chosen with its sound, a
+# fill in that colour, a hover highlight, a pencil stroke, and the speaker
+# button silencing the next colour.
+source "$(dirname "$0")/lib.sh" "$1"
+start_x
+install_recording_browser
+app=$(copy_app)
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/audio.raw
+start_app "$app"
+wait_painting_screen "$app"
+
+# A fill outside the ball (canvas 20,20) paints the whole background red.
+click_at 50 49
+s=$(shot fill)
+[ "$(pixel "$s" 50 49)" = "255 0 0" ] || fail "the fill did not paint red: $(pixel "$s" 50 49)"
+[ "$(pixel "$s" 770 600)" = "255 0 0" ] || fail "the fill did not reach the far corner"
+[ "$(pixel "$s" 430 348)" = "255 255 255" ] || fail "the fill leaked into the ball"
+
+# Yellow: its own sound, its selected look, then a fill inside the ball.
+before=$(stat -c %s "$WORK/audio.raw")
+click_at 218 717
+sleep 0.5
+[ "$(loudest_since "$WORK/audio.raw" "$before")" -gt 1000 ] || fail "the colour click was not heard"
+s=$(shot yellow)
+expect_region_shows "$s" 176 675 84 85 "$app/PICTURE/BOJE3_03.JPG"
+click_at 290 330  # inside the ball's left part (canvas 260,301)
+s=$(shot yellow-fill)
+[ "$(pixel "$s" 290 330)" = "255 255 0" ] || fail "the second fill is not yellow: $(pixel "$s" 290 330)"
+
+# Hover: the more-pictures button lights up, and rests again over the canvas.
+hover_at 900 320
+expect_region_shows "$(shot hover)" 832 241 160 169 "$app/PICTURE/MOREIMAGES2.JPG"
+hover_at 400 100
+expect_region_shows "$(shot rest)" 832 241 160 169 "$app/PICTURE/MOREIMAGES1.JPG"
+
+# The pencil: a stroke across the red background.
+click_at 835 610
+xdotool mousemove 100 80 mousedown 1
+for x in 150 200 250 300; do xdotool mousemove "$x" 80; sleep 0.05; done
+xdotool mouseup 1
+sleep 0.3
+s=$(shot pencil)
+for x in 100 175 225 300; do
+  [ "$(pixel "$s" "$x" 80)" = "255 255 0" ] || fail "no pencil line at $x,80: $(pixel "$s" "$x" 80)"
+done
+[ "$(pixel "$s" 200 84)" = "255 0 0" ] || fail "the pencil line is too thick"
+
+# Muted: the next colour is silent.
+click_at 874 524
+sleep 1.2  # let the yellow sound end
+before=$(stat -c %s "$WORK/audio.raw")
+click_at 974 717
+sleep 0.5
+[ "$(loudest_since "$WORK/audio.raw" "$before")" -lt 50 ] || fail "a colour sounded while muted"
+
+app_running || fail "the program ended"
+echo "colouring: passed"
