@@ -1,0 +1,55 @@
+#include "platform/MixerDevice.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <utility>
+
+namespace vellumo {
+
+namespace {
+
+constexpr int kSampleRate = 44100;
+constexpr int kChannels = 2;
+// About 23 ms per mix: a click is heard at once, and a busy machine still
+// keeps the device fed.
+constexpr int kFramesPerMix = 1024;
+
+}  // namespace
+
+MixerDevice::MixerDevice(std::string soundFontPath) : soundFontPath_(std::move(soundFontPath)) {}
+
+MixerDevice::~MixerDevice() {
+  if (state_ != State::Open) return;
+  Mix_HaltChannel(-1);
+  Mix_HaltMusic();
+  Mix_CloseAudio();
+  Mix_Quit();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool MixerDevice::open() {
+  if (state_ != State::Untried) return state_ == State::Open;
+  // FluidSynth checks for its soundfont when the device opens and, missing
+  // it then, plays no MIDI for as long as the device stays open; so the
+  // soundfont is named first, even when only sound effects asked for the device.
+  Mix_SetSoundFonts(soundFontPath_.c_str());
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    failure_ = std::string("no audio: ") + SDL_GetError();
+    state_ = State::Unavailable;
+    return false;
+  }
+  if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kChannels, kFramesPerMix) != 0) {
+    failure_ = std::string("no audio device: ") + Mix_GetError();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    state_ = State::Unavailable;
+    return false;
+  }
+  // Loads the MIDI players now, so that whether MIDI can be played is known
+  // before a piece is loaded. Failing here only means there will be no music.
+  Mix_Init(MIX_INIT_MID);
+  state_ = State::Open;
+  return true;
+}
+
+}  // namespace vellumo
