@@ -16,6 +16,10 @@ namespace vellumo {
 class DirectX7;
 class DirectDraw7;
 class DirectDrawSurface7;
+class DirectMusicLoader;
+class DirectMusicPerformance;
+class DirectMusicSegment;
+class DirectMusicSegmentState;
 
 struct AppState {
   Colour CurrentColor = 0;         // 0x00BBGGRR
@@ -36,6 +40,15 @@ struct AppState {
   std::shared_ptr<DirectX7> DisplayDirectX;
   std::shared_ptr<DirectDraw7> DisplayDraw;
   std::shared_ptr<DirectDrawSurface7> PrimarySurface;
+  std::shared_ptr<DirectX7> MusicDirectX;  // made at the first music click and kept
+  std::shared_ptr<DirectMusicLoader> MusicLoader;            // new at every music click
+  std::shared_ptr<DirectMusicPerformance> MusicPerformance;  // new at every music click
+  std::shared_ptr<DirectMusicSegment> MusicSegment;          // new at every start
+  std::shared_ptr<DirectMusicSegmentState> MusicSegmentState;  // new at every start and restart
+
+  // True from Ctrl+P until that print has been handed to the printer: a
+  // further Ctrl+P meanwhile (a held key repeats) must not print again.
+  bool PrintInProgress = false;
 };
 
 }  // namespace vellumo

@@ -1,15 +1,20 @@
 #include "app/FormaMain.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
 #include "app/AssetCheck.h"
 #include "app/BuiltinResources.h"
 #include "app/ColoringBasic.h"
+#include "app/Dialogs.h"
 #include "app/ExitStatus.h"
 #include "app/PathRules.h"
+#include "app/ShortcutKeys.h"
 #include "app/Websites.h"
 #include "audio/DirectDraw.h"
+#include "audio/DirectMusic.h"
+#include "audio/Music.h"
 #include "audio/SoundEffects.h"
 #include "canvas/PaintingTools.h"
 #include "canvas/Wipe.h"
@@ -50,6 +55,9 @@ FormaMain::FormaMain(Desktop& desktop, std::string applicationFolder)
   canvas_.load(*builtinPicture(kLayout[index(ElementId::Slika)].startingImage));
   elements_.setBackground(builtinPicture(kMainBackgroundImage));
   createPointers();
+  tmrRepeat_.interval = kRepeatTimerSeconds;
+  tmrRepeat_.tick = [this] { tmrRepeat_Timer(window_); };
+  loop_.addTimer(tmrRepeat_);
   desktop_.setMainWindowLook(std::string(kMainWindowCaption), *builtinPicture("APPICON.BMP"));
 }
 
@@ -121,6 +129,7 @@ void FormaMain::ShutDown() {
 void FormaMain::Form_Unload(std::int16_t& /*cancel*/) {
   guarded([&] {
     if (state_.KeyboardHook != 0) desktop_.removeKeyboardLock(state_.KeyboardHook);
+    if (state_.MusicPerformance) state_.MusicPerformance->CloseDown();
     desktop_.minimiseMainWindow();
     desktop_.openUrl(std::string(kProductWebsite));
   });
@@ -128,6 +137,7 @@ void FormaMain::Form_Unload(std::int16_t& /*cancel*/) {
 
 void FormaMain::Da_Click() {
   guarded([&] {
+    if (state_.MusicPlaying == 1) StopMusic(window_);
     ShutDown();
     if (state_.KeyboardHook != 0) desktop_.removeKeyboardLock(state_.KeyboardHook);
   });
@@ -238,6 +248,13 @@ void FormaMain::elementMouseMove(ElementId id, int buttons, int x, int y) {
   if (const auto k = paletteNumber(id)) return PaletteMouseMove(w, *k);
   if (const auto n = thumbnailNumber(id)) return ThumbnailMouseMove(w, *n);
   switch (id) {
+    case ElementId::Izlaz: return Izlaz_MouseMove(w);
+    case ElementId::Da: return Da_MouseMove(w);
+    case ElementId::Ne: return Ne_MouseMove(w);
+    case ElementId::Registered: return Registered_MouseMove(w);
+    case ElementId::Zatvori: return Zatvori_MouseMove(w);
+    case ElementId::visit_site: return visit_site_MouseMove(w);
+    case ElementId::Firma: return Firma_MouseMove(w);
     case ElementId::Slika: return guarded([&] { Slika_MouseMove(w, buttons, static_cast<float>(x), static_cast<float>(y)); });
     case ElementId::MoreImages: return MoreImages_MouseMove(w);
     case ElementId::MuteWave: return MuteWave_MouseMove(w);
@@ -266,6 +283,11 @@ void FormaMain::elementClick(ElementId id) {
     case ElementId::MoreImages: return MoreImages_Click(w);
     case ElementId::Rubber: return Rubber_Click(w);
     case ElementId::Papir: return Papir_Click(w);
+    case ElementId::MusicOn: return MusicOn_Click(w);
+    case ElementId::Ne: return Ne_Click(w);
+    case ElementId::Zatvori: return Zatvori_Click(w);
+    case ElementId::visit_site: return visit_site_Click(w);
+    case ElementId::Firma: return Firma_Click(w);
     case ElementId::Back: return Back_Click(w);
     case ElementId::Da: Da_Click();
     default: return;
@@ -277,7 +299,15 @@ void FormaMain::onKeyDown(const InputEvent& event) {
     router_.moveFocus((event.shift & kShiftMask) != 0);
     return;
   }
-  router_.keyTarget();
+  elementKeyDown(router_.keyTarget(), static_cast<int>(event.vkCode), event.shift);
+}
+
+// The window and the painting screen's twenty buttons answer the shortcut
+// keys; the thumbnails, Back, the dialogs and the banner have no key handler.
+void FormaMain::elementKeyDown(std::optional<ElementId> id, int keyCode, int shift) {
+  const bool hasKeyHandler =
+      !id || std::find(MainScreenControls.begin(), MainScreenControls.end(), *id) != MainScreenControls.end();
+  if (hasKeyHandler) ShortcutKeyDown(window_, keyCode, shift);
 }
 
 }  // namespace vellumo

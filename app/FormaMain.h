@@ -66,6 +66,7 @@ class FormaMain final : public EventSink {
   void elementMouseMove(ElementId id, int buttons, int x, int y);
   void elementMouseDown(ElementId id, int button, int x, int y);
   void elementClick(ElementId id);
+  void elementKeyDown(std::optional<ElementId> id, int keyCode, int shift);
 
   Desktop& desktop_;
   const std::string applicationFolder_;
@@ -76,7 +77,8 @@ class FormaMain final : public EventSink {
   Canvas canvas_{elements_};
   PictureCache pictures_{desktop_};
   WipePatternChooser wipePatterns_;
-  MainWindow window_{desktop_, state_, elements_, canvas_, pictures_, loop_, wipePatterns_,
+  IntervalTimer tmrRepeat_;
+  MainWindow window_{desktop_, state_, elements_, canvas_, pictures_, loop_, wipePatterns_, tmrRepeat_,
                      [this] { presentIfChanged(); }};
   Picture frame_{kScreenWidth, kScreenHeight, kWindowColour};
   std::array<PointerShapePtr, 6> pointers_;  // by PointerKind

@@ -18,6 +18,7 @@ namespace vellumo {
 class Canvas;
 class EventLoop;
 class WipePatternChooser;
+struct IntervalTimer;
 
 struct MainWindow {
   Desktop& desktop;
@@ -27,6 +28,7 @@ struct MainWindow {
   PictureCache& pictures;
   EventLoop& loop;
   WipePatternChooser& wipePatterns;
+  IntervalTimer& tmrRepeat;  // restarts the music when it has ended
   // Show what changed now, from inside a handler that does not return to the loop.
   std::function<void()> present;
 

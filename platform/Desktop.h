@@ -139,6 +139,17 @@ class Desktop {
   // Music loudness as a linear gain, 0 (silent) to 1 (full scale).
   virtual void setMusicGain(double gain) = 0;
 
+  // --- saving and printing ----------------------------------------------------
+  // Write a picture as an uncompressed BMP file. The file at `path` is
+  // replaced only once the new one is complete, so a crash or power cut never
+  // leaves a torn file. Throws LoadError when it cannot be written.
+  virtual void savePictureAsBmp(const Picture& picture, const std::string& path) = 0;
+  // Print one landscape page on the default printer showing the picture at
+  // its natural size (96 pixels an inch) at the top-left corner of the
+  // printable area. Returns at once: the job goes out in the background, and
+  // a missing printer or server is not reported.
+  virtual void printPicture(const Picture& picture) = 0;
+
   // --- events and time ---------------------------------------------------------
   // Seconds on a monotonic clock.
   virtual double now() = 0;

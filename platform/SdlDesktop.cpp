@@ -8,12 +8,17 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "platform/BmpFile.h"
+#include "platform/EffectChannel.h"
 #include "platform/ExclusiveDisplayMode.h"
 #include "platform/InputTranslation.h"
 #include "platform/LoadError.h"
+#include "platform/MidiMusicOutput.h"
+#include "platform/MixerDevice.h"
 #include "platform/PictureDecoder.h"
 #include "platform/PointerDecoder.h"
 #include "platform/PointerShape.h"
+#include "platform/PrintJob.h"
 #include "platform/SdlSurface.h"
 #include "platform/TerminationSignals.h"
 #include "platform/WindowPainting.h"
@@ -93,6 +98,9 @@ class SdlDesktop final : public Desktop {
         arrow_(makeSystemPointer(SystemPointer::Arrow)),
         hourglass_(makeSystemPointer(SystemPointer::Hourglass)),
         mainPointer_(arrow_),
+        mixer_(std::make_shared<MixerDevice>()),
+        effects_(mixer_),
+        music_(mixer_),
         signals_([] {
           // Thread-safe, and wakes a waitEvent blocked on another thread.
           SDL_Event quit{};
@@ -179,8 +187,25 @@ class SdlDesktop final : public Desktop {
     restoreWindowedLayout();
   }
 
+  void playSound(const std::string& path) override { effects_.play(path); }
+
+  void openMusicOutput() override { music_.open(); }
+  void closeMusicOutput() override { music_.close(); }
+  MusicPiecePtr loadMusic(const std::string& path) override { return music_.load(path); }
+  void playMusic(const MusicPiecePtr& piece) override { music_.play(piece); }
+  bool musicPlaying() override { return music_.playing(); }
+  void stopMusic() override { music_.stop(); }
+  void setMusicGain(double gain) override { music_.setGain(gain); }
+
+  void savePictureAsBmp(const Picture& picture, const std::string& path) override { writeBmpFile(picture, path); }
+  void printPicture(const Picture& picture) override { printOnDefaultPrinterInBackground(picture); }
+
   double now() override {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+  }
+
+  void sleepFor(double seconds) override {
+    if (seconds > 0) SDL_Delay(static_cast<Uint32>(seconds * 1000.0 + 0.5));
   }
 
   std::optional<InputEvent> waitEvent(double timeoutSeconds) override {
@@ -301,6 +326,10 @@ class SdlDesktop final : public Desktop {
   PointerShapePtr mainPointer_;
   std::uint32_t lockHandle_ = 0;
   std::uint32_t nextLockHandle_ = 1;
+  // Opened by the first sound or music; a loaded piece keeps it open.
+  std::shared_ptr<MixerDevice> mixer_;
+  EffectChannel effects_;
+  MidiMusicOutput music_;
   TerminationSignalWatcher signals_;  // last: stops before anything it could wake
 };
 

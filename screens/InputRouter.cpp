@@ -58,8 +58,10 @@ std::optional<ElementId> InputRouter::nextInTabOrder(int fromTab, bool backwards
   return best;
 }
 
+// An element that was hidden or disabled gives the focus back to the window,
+// so the shortcut keys keep working on whatever screen comes next.
 std::optional<ElementId> InputRouter::keyTarget() {
-  if (focus_ && !canTakeFocus(*focus_)) focus_ = nextInTabOrder(elements_.layout(*focus_).tabIndex, false);
+  if (focus_ && !canTakeFocus(*focus_)) focus_.reset();
   return focus_;
 }
 

@@ -28,7 +28,7 @@ class InputRouter {
   MouseTarget release(int x, int y, int buttonsStillHeld);
 
   // The receiver of a key: the focused element while it can take input,
-  // otherwise the next one in tab order that can, otherwise the window.
+  // otherwise the window.
   std::optional<ElementId> keyTarget();
   // Tab and Shift+Tab walk the focus through the elements in tab order.
   void moveFocus(bool backwards);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "tests/support/PrivateAppFolder.h"
 #include "tests/support/RunningForm.h"
 
 namespace vellumo {
@@ -115,22 +116,16 @@ TEST_F(WipeTest, PaperLeavesTheBlankPageAndInputWaitsForTheWipe) {
   EXPECT_EQ(form.state().CurrentPicture, 1);
 }
 
-// A copy of the application folder that a test may damage.
-class DamagedWipeTest : public ::testing::Test {
+class DamagedWipeTest : public ::testing::Test, protected test::PrivateAppFolder {
  protected:
-  DamagedWipeTest() {
-    std::filesystem::remove_all(folder);
-    std::filesystem::copy(VELLUMO_APP_DIR, folder, std::filesystem::copy_options::recursive);
-  }
-  ~DamagedWipeTest() override { std::filesystem::remove_all(folder); }
-  const std::string folder = (std::filesystem::temp_directory_path() / "vellumo-wipe-damaged").string();
+  DamagedWipeTest() : test::PrivateAppFolder("wipe") {}
 };
 
 TEST_F(DamagedWipeTest, WithoutTheBlankPageBothButtonsEndQuietly) {
   test::RecordingDesktop desktop;
-  FormaMain form(desktop, folder);
+  FormaMain form(desktop, folder());
   form.Form_Load();
-  std::filesystem::remove(folder + "/PICTURE/00.GIF");
+  std::filesystem::remove(folder() + "/PICTURE/00.GIF");
   form.state().CurrentPicture = 3;
   for (ElementId button : {ElementId::Papir, ElementId::Rubber}) {
     std::fill(form.canvas().pixels().pixels.begin(), form.canvas().pixels().pixels.end(), rgb(0, 255, 0));

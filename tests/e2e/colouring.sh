@@ -18,7 +18,7 @@ s=$(shot fill)
 [ "$(pixel "$s" 430 348)" = "255 255 255" ] || fail "the fill leaked into the ball"
 
 # Yellow: its own sound, its selected look, then a fill inside the ball.
-before=$(stat -c %s "$WORK/audio.raw")
+before=$(audio_written)
 click_at 218 717
 sleep 0.5
 [ "$(loudest_since "$WORK/audio.raw" "$before")" -gt 1000 ] || fail "the colour click was not heard"
@@ -49,7 +49,7 @@ done
 # Muted: the next colour is silent.
 click_at 874 524
 sleep 1.2  # let the yellow sound end
-before=$(stat -c %s "$WORK/audio.raw")
+before=$(audio_written)
 click_at 974 717
 sleep 0.5
 [ "$(loudest_since "$WORK/audio.raw" "$before")" -lt 50 ] || fail "a colour sounded while muted"

@@ -114,12 +114,13 @@ pixel() {
     sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
 }
 
-# How many pixels of the screenshot's region (x y w h) differ from the
-# top-left w x h of a picture file, allowing for small decoder differences.
+# How many pixels of the screenshot's region (x y w h) differ from the w x h
+# of a picture file at (fx, fy) (default: its top-left corner), allowing for
+# small decoder differences.
 region_differs() {
-  local shot=$1 x=$2 y=$3 w=$4 h=$5 file=$6
+  local shot=$1 x=$2 y=$3 w=$4 h=$5 file=$6 fx=${7:-0} fy=${8:-0}
   convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage "$WORK/region.png"
-  convert "$file" -crop "${w}x${h}+0+0" +repage "$WORK/reference.png"
+  convert "$file" -crop "${w}x${h}+${fx}+${fy}" +repage "$WORK/reference.png"
   compare -metric AE -fuzz 4% "$WORK/region.png" "$WORK/reference.png" null: 2>&1 || true
 }
 
@@ -153,6 +154,9 @@ hover_at() {
   xdotool mousemove "$1" "$2"
   sleep 0.3
 }
+
+# Bytes of audio written so far (the device opens at the first sound).
+audio_written() { stat -c %s "$SDL_DISKAUDIOFILE" 2>/dev/null || echo 0; }
 
 # Largest absolute sample in the raw S16 audio written after byte `from`.
 loudest_since() {

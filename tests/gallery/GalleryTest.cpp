@@ -4,6 +4,7 @@
 
 #include "gallery/Gallery.h"
 #include "screens/ScreenStates.h"
+#include "tests/support/PrivateAppFolder.h"
 #include "tests/support/RunningForm.h"
 
 namespace vellumo {
@@ -137,14 +138,9 @@ TEST_F(GalleryTest, FreezingUnderADialog) {
 }
 
 // The gallery with files that go missing while the program runs.
-class MissingFilesTest : public ::testing::Test {
+class MissingFilesTest : public ::testing::Test, protected test::PrivateAppFolder {
  protected:
-  MissingFilesTest() {
-    std::filesystem::remove_all(folder);
-    std::filesystem::copy(VELLUMO_APP_DIR, folder, std::filesystem::copy_options::recursive);
-    form.Form_Load();
-  }
-  ~MissingFilesTest() override { std::filesystem::remove_all(folder); }
+  MissingFilesTest() : test::PrivateAppFolder("gallery") { form.Form_Load(); }
   void clickAt(ElementId id) {
     InputEvent e;
     e.kind = InputEvent::Kind::MouseDown;
@@ -156,14 +152,13 @@ class MissingFilesTest : public ::testing::Test {
     e.buttons = 0;
     form.handle(e);
   }
-  const std::string folder = (std::filesystem::temp_directory_path() / "vellumo-gallery-missing").string();
   test::RecordingDesktop desktop;
-  FormaMain form{desktop, folder};
+  FormaMain form{desktop, folder()};
 };
 
 TEST_F(MissingFilesTest, PartialResultsAndNoCrash) {
-  std::filesystem::remove(folder + "/PICTURE/GALERIJA1BELE_41.JPG");  // thumbnail 13
-  std::filesystem::remove(folder + "/PICTURE/07.GIF");
+  std::filesystem::remove(folder() + "/PICTURE/GALERIJA1BELE_41.JPG");  // thumbnail 13
+  std::filesystem::remove(folder() + "/PICTURE/07.GIF");
   clickAt(ElementId::MoreImages);
   EXPECT_EQ(form.state().ScreenMode, 1);
   for (int n = 1; n <= 25; ++n) EXPECT_EQ(form.elements().shown(galerija(n)), n < 13) << n;
@@ -174,7 +169,7 @@ TEST_F(MissingFilesTest, PartialResultsAndNoCrash) {
   EXPECT_EQ(form.state().CurrentPicture, 1);
   EXPECT_EQ(form.canvas().pixels().pixels, before.pixels);
 
-  std::filesystem::remove(folder + "/PICTURE/GLAVNA-4.JPG");
+  std::filesystem::remove(folder() + "/PICTURE/GLAVNA-4.JPG");
   clickAt(galerija(2));
   EXPECT_EQ(form.state().CurrentPicture, 2);
   EXPECT_EQ(form.state().ScreenMode, 0);
@@ -182,7 +177,7 @@ TEST_F(MissingFilesTest, PartialResultsAndNoCrash) {
   EXPECT_TRUE(form.elements().shown(ElementId::Slika))
       << "the painting screen comes back over the gallery background";
   EXPECT_EQ(form.elements().background()->pixels,
-            decodePictureFile(folder + "/PICTURE/GALERIJA-4.JPG")->pixels);
+            decodePictureFile(folder() + "/PICTURE/GALERIJA-4.JPG")->pixels);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"
+#include "platform/BmpFile.h"
 #include "platform/FileBytes.h"
 #include "platform/MusicPiece.h"
 #include "platform/PictureDecoder.h"
@@ -33,6 +34,8 @@ class RecordingDesktop : public Desktop {
   int waits = 0;                        // how often the program blocked for events
   bool displayModeFails = false;
   bool musicOutputFails = false;
+  bool saveFails = false;
+  std::vector<Picture> printed;
   double pieceSeconds = 90;   // how long a played piece lasts on the virtual clock
   double playingUntil = 0;
   std::uint32_t lockHandle = 7;
@@ -120,6 +123,16 @@ class RecordingDesktop : public Desktop {
     playingUntil = 0;
   }
   void setMusicGain(double gain) override { record("setMusicGain " + std::to_string(gain)); }
+
+  void savePictureAsBmp(const Picture& picture, const std::string& path) override {
+    record("savePictureAsBmp " + path);
+    if (saveFails) throw LoadError("cannot write " + path);
+    writeBmpFile(picture, path);
+  }
+  void printPicture(const Picture& picture) override {
+    record("printPicture");
+    printed.push_back(picture);
+  }
 
   double now() override { return clock; }
   void sleepFor(double seconds) override { clock += seconds; }

@@ -1,0 +1,17 @@
+#include "app/ShortcutKeys.h"
+
+#include "app/Dialogs.h"
+#include "app/MainWindow.h"
+#include "canvas/PrintPicture.h"
+
+namespace vellumo {
+
+void ShortcutKeyDown(MainWindow& w, int keyCode, int shift) {
+  guarded([&] {
+    if (keyCode == kKeyP && shift == kCtrlMask) PrintPicture(w);
+    if (keyCode == kKeyX && shift == kCtrlMask) ShowExitConfirmation(w);
+    if (keyCode == kKeyR && shift == kCtrlMask) ShowInfoPanel(w);
+  });
+}
+
+}  // namespace vellumo

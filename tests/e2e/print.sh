@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Ctrl+P: the canvas is saved pixel for pixel, the banner shows for three
+# seconds, and exactly one landscape page reaches a private print server,
+# however long the keys are held. Without a server the file is still saved
+# and the banner still comes and goes.
+source "$(dirname "$0")/lib.sh" "$1"
+start_x
+install_recording_browser
+
+# A private print server whose only queue writes each job to a file.
+cups=$WORK/cups
+mkdir -p "$cups"/{spool,tmp,cache,state}
+# The print filters run as another user: they must reach the spooled files.
+chmod 755 "$WORK" "$cups"
+cat >"$cups/cups-files.conf" <<CONF
+FileDevice Yes
+ServerRoot $cups
+StateDir $cups/state
+CacheDir $cups/cache
+RequestRoot $cups/spool
+TempDir $cups/tmp
+Printcap $cups/printcap
+ErrorLog $cups/error_log
+AccessLog $cups/access_log
+PageLog $cups/page_log
+CONF
+cat >"$cups/cupsd.conf" <<CONF
+Listen $cups/cups.sock
+LogLevel warn
+Browsing No
+WebInterface No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+CONF
+CUPSD=$(command -v cupsd || echo /usr/sbin/cupsd)
+"$CUPSD" -f -c "$cups/cupsd.conf" -s "$cups/cups-files.conf" &
+CUPSD_PID=$!
+trap 'kill $CUPSD_PID 2>/dev/null; cleanup' EXIT
+export CUPS_SERVER=$cups/cups.sock
+wait_for 20 test -S "$cups/cups.sock"
+LPADMIN=$(command -v lpadmin || echo /usr/sbin/lpadmin)
+wait_for 20 "$LPADMIN" -p q -E -v "file://$cups/out.pdf" -P "$(dirname "$0")/../support/passthru.ppd"
+"$LPADMIN" -d q
+jobs_done() { lpstat -W completed -o q 2>/dev/null | wc -l; }
+job_arrived() { [ "$(jobs_done)" -ge 1 ]; }
+
+app=$(copy_app)
+start_app "$app"
+wait_painting_screen "$app"
+click_at 50 49          # a red background
+click_at 93 717         # green
+click_at 290 330        # inside the ball
+s=$(shot before-print)
+convert "$s" -crop 750x600+30+29 +repage "$WORK/canvas-shown.png"
+
+banner_showing() { [ "$(region_differs "$(shot banner)" 312 259 400 250 "$app/PICTURE/PRINTING.JPG")" = 0 ]; }
+xdotool key ctrl+p
+wait_for 2 banner_showing
+xdotool key --repeat 6 --delay 200 ctrl+p   # a child leaning on the keys
+job_arrived_or_report() {
+  job_arrived && return 0
+  [ "$SECONDS" -lt "$give_up" ] && return 1
+  fail "no job arrived; jobs: $(lpstat -W all -o 2>&1); server log: $(tail -n 20 "$cups/error_log")"
+}
+give_up=$((SECONDS + 15))
+wait_for 20 job_arrived_or_report
+banner_showing && fail "the banner stayed"
+sleep 4
+[ "$(jobs_done)" = 1 ] || fail "expected one job, got $(jobs_done)"
+pdfinfo "$cups/out.pdf" >"$WORK/pdfinfo"
+grep -q '^Pages: *1$' "$WORK/pdfinfo" || fail "not one page: $(cat "$WORK/pdfinfo")"
+read -r w h < <(sed -n 's/^Page size: *\([0-9.]*\) x \([0-9.]*\).*/\1 \2/p' "$WORK/pdfinfo")
+awk -v w="$w" -v h="$h" 'BEGIN { exit !(w > h) }' || fail "the page is not landscape: $w x $h"
+
+# The saved file is a BMP equal to the canvas as it was shown.
+saved=$app/MY_PICTURE/01.GIF
+[ "$(head -c 2 "$saved")" = BM ] || fail "the saved picture is not a BMP"
+[ "$(identify -format '%wx%h' "bmp:$saved")" = 750x600 ] || fail "the saved picture is not 750x600"
+convert "bmp:$saved" "$WORK/saved.png"
+[ "$(compare -metric AE "$WORK/saved.png" "$WORK/canvas-shown.png" null: 2>&1 || true)" = 0 ] ||
+  fail "the saved picture differs from the canvas shown"
+
+# Without a print server: saved and bannered all the same, nothing else.
+rm -f "$saved"
+export CUPS_SERVER=$WORK/nobody-listens.sock
+kill -TERM "$APP_PID"
+wait_app_exit 20
+start_app "$app"
+wait_painting_screen "$app"
+xdotool key ctrl+p
+wait_for 2 banner_showing
+wait_for 10 test -s "$saved"
+sleep 3.5
+banner_showing && fail "the banner stayed without a server"
+app_running || fail "the program ended"
+echo "print: passed"
