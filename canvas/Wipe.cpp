@@ -88,12 +88,16 @@ void runSweep(MainWindow& w, Sweep sweep) {
 
 }  // namespace
 
-void brisanje_slika(MainWindow& w) {
-  const int pattern = w.wipePatterns.choose(w.desktop.now());
-  PlaySoundEffect(w, kWipeSound);
+void runWipePattern(MainWindow& w, int pattern) {
   const WipePattern& p = kWipePatterns[pattern];
   runSweep(w, p.first);
   if (p.twoSweeps) runSweep(w, p.second);
+}
+
+void brisanje_slika(MainWindow& w) {
+  const int pattern = w.wipePatterns.choose(w.desktop.now());
+  PlaySoundEffect(w, kWipeSound);
+  runWipePattern(w, pattern);
   w.canvas.load(*w.picture("/PICTURE/00.GIF"));
 }
 

@@ -46,6 +46,9 @@ class WipePatternChooser {
   std::uint32_t state_ = 0x50000;
 };
 
+// The sweeps of one pattern, shown as they go.
+void runWipePattern(MainWindow& w, int pattern);
+
 void brisanje_slika(MainWindow& w);  // the wipe; a failure passes to the caller
 void Rubber_Click(MainWindow& w);    // the eraser
 void Papir_Click(MainWindow& w);     // the blank page
