@@ -109,6 +109,7 @@ void FormaMain::Form_Load() {
     state_.DisplayDraw->SetCooperativeLevel(DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE);
     state_.DisplayDraw->SetDisplayMode(1024, 768, 32, 0, 0);
     state_.PrimarySurface = state_.DisplayDraw->CreateSurface({DDSD_CAPS, DDSCAPS_PRIMARYSURFACE});
+    elements_.pictureChanged();  // the whole screen is new: show the frame at once
     presentIfChanged();
 
     WaitThreeSeconds();
