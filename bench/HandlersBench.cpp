@@ -12,20 +12,13 @@
 
 #include "app/FormaMain.h"
 #include "screens/ScreenStates.h"
+#include "tests/support/InputEvents.h"
 #include "tests/support/RecordingDesktop.h"
 
 namespace vellumo {
 namespace {
 
-InputEvent mouse(InputEvent::Kind kind, int x, int y, int button, int buttons) {
-  InputEvent e;
-  e.kind = kind;
-  e.x = x;
-  e.y = y;
-  e.button = button;
-  e.buttons = buttons;
-  return e;
-}
+using test::mouseEvent;
 
 template <typename Action>
 void timeEach(benchmark::State& state, Action&& action) {
@@ -48,7 +41,7 @@ void BM_FormMouseMove(benchmark::State& state) {
   int turn = 0;
   timeEach(state, [&](FormaMain& form) {
     // Alternate between a button and the background so every move changes looks.
-    form.handle(mouse(InputEvent::Kind::MouseMove, (turn ^= 1) ? 260 : 900, 700, 0, 0));
+    form.handle(mouseEvent(InputEvent::Kind::MouseMove, (turn ^= 1) ? 260 : 900, 700, 0, 0));
   });
 }
 BENCHMARK(BM_FormMouseMove)->Unit(benchmark::kMicrosecond);
@@ -57,8 +50,8 @@ void BM_PaletteClick(benchmark::State& state) {
   int turn = 0;
   timeEach(state, [&](FormaMain& form) {
     const int x = (turn ^= 1) ? 20 : 300;
-    form.handle(mouse(InputEvent::Kind::MouseDown, x, 700, kLeftButton, kLeftButton));
-    form.handle(mouse(InputEvent::Kind::MouseUp, x, 700, kLeftButton, 0));
+    form.handle(mouseEvent(InputEvent::Kind::MouseDown, x, 700, kLeftButton, kLeftButton));
+    form.handle(mouseEvent(InputEvent::Kind::MouseUp, x, 700, kLeftButton, 0));
   });
 }
 BENCHMARK(BM_PaletteClick)->Unit(benchmark::kMicrosecond);

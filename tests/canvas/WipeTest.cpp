@@ -130,15 +130,7 @@ TEST_F(DamagedWipeTest, WithoutTheBlankPageBothButtonsEndQuietly) {
   for (ElementId button : {ElementId::Papir, ElementId::Rubber}) {
     std::fill(form.canvas().pixels().pixels.begin(), form.canvas().pixels().pixels.end(), rgb(0, 255, 0));
     form.window().present();
-    InputEvent e;
-    e.kind = InputEvent::Kind::MouseDown;
-    e.x = form.elements().left(button) + 5;
-    e.y = form.elements().top(button) + 5;
-    e.button = e.buttons = kLeftButton;
-    form.handle(e);
-    e.kind = InputEvent::Kind::MouseUp;
-    e.buttons = 0;
-    form.handle(e);
+    test::clickElement(form, button);
     EXPECT_EQ(form.canvas().pixels().pixels, Picture(750, 600, kWhite).pixels)
         << "the sweeps ran; neither the blank page nor the outline could follow";
   }

@@ -141,17 +141,7 @@ TEST_F(GalleryTest, FreezingUnderADialog) {
 class MissingFilesTest : public ::testing::Test, protected test::PrivateAppFolder {
  protected:
   MissingFilesTest() : test::PrivateAppFolder("gallery") { form.Form_Load(); }
-  void clickAt(ElementId id) {
-    InputEvent e;
-    e.kind = InputEvent::Kind::MouseDown;
-    e.x = form.elements().left(id) + 5;
-    e.y = form.elements().top(id) + 5;
-    e.button = e.buttons = kLeftButton;
-    form.handle(e);
-    e.kind = InputEvent::Kind::MouseUp;
-    e.buttons = 0;
-    form.handle(e);
-  }
+  void clickAt(ElementId id) { test::clickElement(form, id); }
   test::RecordingDesktop desktop;
   FormaMain form{desktop, folder()};
 };

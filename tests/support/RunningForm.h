@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/FormaMain.h"
+#include "tests/support/InputEvents.h"
 #include "tests/support/RecordingDesktop.h"
 
 namespace vellumo::test {
@@ -18,13 +19,7 @@ class RunningForm : public ::testing::Test {
   }
 
   void send(InputEvent::Kind kind, int x, int y, int button, int buttons) {
-    InputEvent e;
-    e.kind = kind;
-    e.x = x;
-    e.y = y;
-    e.button = button;
-    e.buttons = buttons;
-    form.handle(e);
+    form.handle(mouseEvent(kind, x, y, button, buttons));
   }
   void move(int x, int y, int buttons = 0) { send(InputEvent::Kind::MouseMove, x, y, 0, buttons); }
   void press(int x, int y, int button = kLeftButton, int buttonsAfter = -1) {
@@ -33,10 +28,7 @@ class RunningForm : public ::testing::Test {
   void release(int x, int y, int button = kLeftButton, int buttonsAfter = 0) {
     send(InputEvent::Kind::MouseUp, x, y, button, buttonsAfter);
   }
-  void click(int x, int y) {
-    press(x, y);
-    release(x, y);
-  }
+  void click(int x, int y) { clickAt(form, x, y); }
   // Click the middle of an element.
   void click(ElementId id) {
     click(form.elements().left(id) + form.elements().layout(id).width / 2,
