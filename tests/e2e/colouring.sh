@@ -3,12 +3,8 @@
 # fill in that colour, a hover highlight, a pencil stroke, and the speaker
 # button silencing the next colour.
 source "$(dirname "$0")/lib.sh" "$1"
-start_x
-install_recording_browser
-app=$(copy_app)
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/audio.raw
-start_app "$app"
-wait_painting_screen "$app"
+launch_painting_screen
 
 # A fill outside the ball (canvas 20,20) paints the whole background red.
 click_at 50 49

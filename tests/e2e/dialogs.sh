@@ -3,11 +3,7 @@
 # real X server: Ctrl+R and its links, Ctrl+X from a button and from the
 # gallery, keys that must do nothing, and Yes ending the program.
 source "$(dirname "$0")/lib.sh" "$1"
-start_x
-install_recording_browser
-app=$(copy_app)
-start_app "$app"
-wait_painting_screen "$app"
+launch_painting_screen
 
 # Each panel by its upper part, which none of its buttons covers.
 exit_panel_showing() { [ "$(region_differs "$(shot panel)" 322 269 380 130 "$app/PICTURE/CTRLX.JPG" 10 10)" = 0 ]; }

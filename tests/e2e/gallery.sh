@@ -3,11 +3,7 @@
 # turns yellow, picture 7 comes onto the canvas, and the eraser wipes it
 # visibly before bringing outline 7 back.
 source "$(dirname "$0")/lib.sh" "$1"
-start_x
-install_recording_browser
-app=$(copy_app)
-start_app "$app"
-wait_painting_screen "$app"
+launch_painting_screen
 
 click_at 912 325
 s=$(shot gallery)

@@ -145,6 +145,16 @@ wait_painting_screen() {
   sleep 3.2  # past the last pause of start-up
 }
 
+# A private X server and browser, and the program started from its own copy
+# of the application folder (in $app) and shown on its painting screen.
+launch_painting_screen() {
+  start_x
+  install_recording_browser
+  app=$(copy_app)
+  start_app "$app"
+  wait_painting_screen "$app"
+}
+
 # Mouse actions at window positions.
 click_at() {
   xdotool mousemove "$1" "$2" click 1

@@ -2,12 +2,8 @@
 # The music button, heard through the disk audio driver: music plays while
 # on, and stops at once on the second click.
 source "$(dirname "$0")/lib.sh" "$1"
-start_x
-install_recording_browser
-app=$(copy_app)
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/audio.raw
-start_app "$app"
-wait_painting_screen "$app"
+launch_painting_screen
 
 before=$(audio_written)
 click_at 958 524
