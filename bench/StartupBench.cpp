@@ -16,6 +16,7 @@ namespace {
 void BM_StartupOutsideThePauses(benchmark::State& state) {
   for (auto _ : state) {
     test::RecordingDesktop desktop;
+    desktop.keepLastFrame = false;
     FormaMain form(desktop, VELLUMO_APP_DIR);
     form.Form_Load();
     benchmark::DoNotOptimize(desktop.presents);
