@@ -5,12 +5,16 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "OutlineSpecks.h"
 #include "PictureTable.h"
 #include "SvgRender.h"
 #include "TextSource.h"
 
 namespace assetgen {
 namespace {
+
+// White specks smaller than this, where lines meet, are closed to black.
+constexpr int kLargestSpeck = 30;
 
 std::vector<int> parseInts(const std::string& s, const std::string& where) {
   std::vector<int> out;
@@ -124,7 +128,10 @@ Image PictureBook::build(const std::string& name, const Entry& entry) {
       }
     }
   }
-  if (isOutlineName(name)) thresholdToBlackWhite(image);
+  if (isOutlineName(name)) {
+    thresholdToBlackWhite(image);
+    closeWhiteSpecks(image, kLargestSpeck);
+  }
   return image;
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -83,10 +84,12 @@ TEST(AssetFiles, ElementSizesMatchTheLayout) {
 }
 
 // White regions of an outline picture, 4-connected as the fill tool sees them:
-// the size of each and the first pixel of each (row by row).
+// the size of each, the first pixel of each (row by row) and whether it
+// reaches the picture's edge.
 struct Region {
   int size;
   int x, y;
+  bool touchesBorder = false;
 };
 std::vector<Region> whiteRegions(const SDL_Surface* s) {
   const int w = s->w, h = s->h;
@@ -104,6 +107,7 @@ std::vector<Region> whiteRegions(const SDL_Surface* s) {
       stack.pop_back();
       ++sizes[id].size;
       const int x = i % w, y = i / w;
+      if (x == 0 || y == 0 || x == w - 1 || y == h - 1) sizes[id].touchesBorder = true;
       const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
       for (const auto& n : next) {
         if (n[0] < 0 || n[1] < 0 || n[0] >= w || n[1] >= h) continue;
@@ -159,6 +163,43 @@ TEST(AssetFiles, OutlinePicturesHaveClosedRegionsBigEnoughToFill) {
   }
 }
 
+// What a child meets when colouring: enough shapes to make a picture worth
+// finishing but not so many it becomes a chore, each big enough for a small
+// hand to hit, and a drawing whose lines are closed so one click on the
+// background does not flood the figure.
+TEST(AssetFiles, OutlinePicturesGiveAChildShapesToColour) {
+  constexpr int kFewestRegions = 12, kMostRegions = 60;
+  constexpr int kSmallestRegion = 300;    // pixels; a fingertip-sized target
+  constexpr int kBigRegion = 2000;        // pixels; a shape, not a detail
+  constexpr int kFewestBigRegions = 3;
+  for (int n = 1; n <= 25; ++n) {
+    char name[8];
+    std::snprintf(name, sizeof name, "%02d.GIF", n);
+    SurfacePtr s = loadRgba(kAppDir / "PICTURE" / name);
+    ASSERT_TRUE(s) << name;
+    std::vector<Region> regions = whiteRegions(s.get());
+    // The background is the biggest region reaching the edge; a ground or
+    // sea cut off by a line across the picture is a region to colour.
+    const auto background = std::max_element(regions.begin(), regions.end(), [](const Region& a, const Region& b) {
+      return a.touchesBorder < b.touchesBorder || (a.touchesBorder == b.touchesBorder && a.size < b.size);
+    });
+    ASSERT_TRUE(background->touchesBorder) << name << " has a white background";
+    regions.erase(background);
+
+    EXPECT_GE(static_cast<int>(regions.size()), kFewestRegions) << name;
+    EXPECT_LE(static_cast<int>(regions.size()), kMostRegions) << name;
+    int big = 0;
+    for (const Region& r : regions) {
+      EXPECT_GE(r.size, kSmallestRegion) << name << " has a region of " << r.size << " pixels at " << r.x << ","
+                                         << r.y;
+      big += r.size >= kBigRegion;
+    }
+    // A gap in an outline merges the figure into the background, leaving
+    // only small details as regions of their own.
+    EXPECT_GE(big, kFewestBigRegions) << name << ": its figure leaks into the background";
+  }
+}
+
 TEST(AssetFiles, ToolPointerIconsDecodeWithTheirTipAtTheCentre) {
   for (const char* name : {"KANTICA8.ICO", "CETKA.ICO"}) {
     SurfacePtr s = loadRgba(kAppDir / "PICTURE" / name);
@@ -177,9 +218,11 @@ TEST(AssetFiles, ToolPointerIconsDecodeWithTheirTipAtTheCentre) {
   }
 }
 
+const char* const kSoundNames[] = {"CRVENA.WAV", "ZELENA.WAV",    "ZUTA.WAV",  "SVPLAVA.WAV", "ORANZ.WAV", "LJUBICASTA.WAV",
+                                   "SIVA.WAV",   "TAMNOZUTA.WAV", "BRAON.WAV", "PLAVA.WAV",   "CRNA.WAV",  "PINK.WAV"};
+
 TEST(AssetFiles, SoundsAreShortAudibleAndUnclipped) {
-  const char* names[] = {"CRVENA.WAV", "ZELENA.WAV", "ZUTA.WAV",      "SVPLAVA.WAV", "ORANZ.WAV", "LJUBICASTA.WAV",
-                         "SIVA.WAV",   "TAMNOZUTA.WAV", "BRAON.WAV", "PLAVA.WAV",   "CRNA.WAV",  "PINK.WAV"};
+  const auto& names = kSoundNames;
   std::vector<std::vector<std::uint8_t>> seen;
   for (const char* name : names) {
     const fs::path path = kAppDir / "SOUND" / name;
@@ -201,6 +244,31 @@ TEST(AssetFiles, SoundsAreShortAudibleAndUnclipped) {
   }
   for (std::size_t i = 0; i < seen.size(); ++i)
     for (std::size_t j = i + 1; j < seen.size(); ++j) EXPECT_NE(seen[i], seen[j]) << names[i] << " and " << names[j];
+}
+
+// Switching colours must not make one sound jump out over the others: the
+// loudest 50 ms of every sound sits at about the same level.
+TEST(AssetFiles, SoundsAreEquallyLoud) {
+  double quietest = 1e9, loudest = -1e9;
+  for (const char* name : kSoundNames) {
+    SDL_AudioSpec audio;
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    ASSERT_TRUE(SDL_LoadWAV((kAppDir / "SOUND" / name).c_str(), &audio, &buffer, &length)) << name;
+    const auto* samples = reinterpret_cast<const Sint16*>(buffer);
+    const std::size_t count = length / 2, window = static_cast<std::size_t>(audio.freq * audio.channels / 20);
+    double bestPower = 0;
+    for (std::size_t start = 0; start + window <= count; start += window / 4) {
+      double power = 0;
+      for (std::size_t i = start; i < start + window; ++i) power += static_cast<double>(samples[i]) * samples[i];
+      bestPower = std::max(bestPower, power / window);
+    }
+    SDL_FreeWAV(buffer);
+    const double level = 10 * std::log10(bestPower / (32768.0 * 32768.0));
+    quietest = std::min(quietest, level);
+    loudest = std::max(loudest, level);
+  }
+  EXPECT_LT(loudest - quietest, 2.0) << "dB between the loudest and the quietest colour sound";
 }
 
 std::uint32_t be(const std::vector<std::uint8_t>& b, std::size_t at, int n) {
