@@ -91,35 +91,66 @@ struct Region {
   int x, y;
   bool touchesBorder = false;
 };
-std::vector<Region> whiteRegions(const SDL_Surface* s) {
-  const int w = s->w, h = s->h;
-  std::vector<int> label(static_cast<std::size_t>(w) * h, -1);
-  std::vector<Region> sizes;
+struct RegionMap {
+  std::vector<Region> regions;
+  std::vector<int> label;  // per pixel: index into regions, or -1 on a line
+};
+RegionMap labelRegions(const std::vector<bool>& white, int w, int h) {
+  RegionMap map{{}, std::vector<int>(white.size(), -1)};
   std::vector<int> stack;
   for (int start = 0; start < w * h; ++start) {
-    if (label[start] != -1 || pixel(s, start % w, start / w).r == 0) continue;
-    const int id = static_cast<int>(sizes.size());
-    sizes.push_back({0, start % w, start / w});
+    if (map.label[start] != -1 || !white[start]) continue;
+    const int id = static_cast<int>(map.regions.size());
+    map.regions.push_back({0, start % w, start / w});
     stack.push_back(start);
-    label[start] = id;
+    map.label[start] = id;
     while (!stack.empty()) {
       const int i = stack.back();
       stack.pop_back();
-      ++sizes[id].size;
+      ++map.regions[id].size;
       const int x = i % w, y = i / w;
-      if (x == 0 || y == 0 || x == w - 1 || y == h - 1) sizes[id].touchesBorder = true;
+      if (x == 0 || y == 0 || x == w - 1 || y == h - 1) map.regions[id].touchesBorder = true;
       const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
       for (const auto& n : next) {
         if (n[0] < 0 || n[1] < 0 || n[0] >= w || n[1] >= h) continue;
         const int j = n[1] * w + n[0];
-        if (label[j] == -1 && pixel(s, n[0], n[1]).r != 0) {
-          label[j] = id;
+        if (map.label[j] == -1 && white[j]) {
+          map.label[j] = id;
           stack.push_back(j);
         }
       }
     }
   }
-  return sizes;
+  return map;
+}
+
+std::vector<bool> whiteMask(const SDL_Surface* s) {
+  std::vector<bool> white(static_cast<std::size_t>(s->w) * s->h);
+  for (int y = 0; y < s->h; ++y)
+    for (int x = 0; x < s->w; ++x) white[static_cast<std::size_t>(y) * s->w + x] = pixel(s, x, y).r != 0;
+  return white;
+}
+
+std::vector<Region> whiteRegions(const SDL_Surface* s) { return labelRegions(whiteMask(s), s->w, s->h).regions; }
+
+// The white that stays when every line is drawn `grow` pixels fatter on each
+// side: a gap narrower than 2 * grow + 1 between two lines is closed.
+std::vector<bool> widenLines(const std::vector<bool>& white, int w, int h, int grow) {
+  // Summed-area table of black pixels, so each window is counted in O(1).
+  std::vector<int> sum(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      sum[(y + 1) * (w + 1) + x + 1] = !white[y * w + x] + sum[y * (w + 1) + x + 1] + sum[(y + 1) * (w + 1) + x] -
+                                       sum[y * (w + 1) + x];
+  std::vector<bool> out(white.size());
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const int x0 = std::max(0, x - grow), y0 = std::max(0, y - grow);
+      const int x1 = std::min(w, x + grow + 1), y1 = std::min(h, y + grow + 1);
+      const int black = sum[y1 * (w + 1) + x1] - sum[y0 * (w + 1) + x1] - sum[y1 * (w + 1) + x0] + sum[y0 * (w + 1) + x0];
+      out[y * w + x] = black == 0;
+    }
+  return out;
 }
 
 TEST(AssetFiles, OutlinePicturesArePureBlackOnPureWhite) {
@@ -197,6 +228,37 @@ TEST(AssetFiles, OutlinePicturesGiveAChildShapesToColour) {
     // A gap in an outline merges the figure into the background, leaving
     // only small details as regions of their own.
     EXPECT_GE(big, kFewestBigRegions) << name << ": its figure leaks into the background";
+  }
+}
+
+// Lines that almost meet leave a gap a fill slips through: the background
+// floods the figure, or a face fills together with its hat. Drawing every
+// line a little fatter closes such a gap, so a region that falls apart into
+// two sizeable parts when that happens had its parts joined only through one.
+TEST(AssetFiles, OutlinePicturesHaveNoGapsAFillLeaksThrough) {
+  constexpr int kGrow = 3;    // closes gaps up to 7 pixels wide
+  constexpr int kPart = 150;  // pixels left after widening; smaller is a corner, not a part
+  for (int n = 1; n <= 25; ++n) {
+    char name[8];
+    std::snprintf(name, sizeof name, "%02d.GIF", n);
+    SurfacePtr s = loadRgba(kAppDir / "PICTURE" / name);
+    ASSERT_TRUE(s) << name;
+    const int w = s->w, h = s->h;
+    const std::vector<bool> white = whiteMask(s.get());
+    const RegionMap drawn = labelRegions(white, w, h);
+    const RegionMap widened = labelRegions(widenLines(white, w, h, kGrow), w, h);
+
+    std::map<int, std::vector<Region>> partsOf;  // drawn region -> its sizeable widened parts
+    for (const Region& part : widened.regions)
+      if (part.size >= kPart) partsOf[drawn.label[part.y * w + part.x]].push_back(part);
+    for (const auto& [id, parts] : partsOf) {
+      if (parts.size() < 2) continue;
+      const Region& r = drawn.regions[id];
+      ADD_FAILURE() << name << ": the " << (r.touchesBorder ? "background" : "region") << " at " << r.x << "," << r.y
+                    << " is " << parts.size() << " parts joined through gaps under " << 2 * kGrow + 1
+                    << " pixels, e.g. at " << parts[0].x << "," << parts[0].y << " (" << parts[0].size << " px) and "
+                    << parts[1].x << "," << parts[1].y << " (" << parts[1].size << " px)";
+    }
   }
 }
 
