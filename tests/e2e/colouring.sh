@@ -6,23 +6,23 @@ source "$(dirname "$0")/lib.sh" "$1"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/audio.raw
 launch_painting_screen
 
-# A fill outside the ball (canvas 20,20) paints the whole background red.
+# A fill outside the puppy (canvas 20,20) paints the whole background red.
 click_at 50 49
 s=$(shot fill)
 [ "$(pixel "$s" 50 49)" = "255 0 0" ] || fail "the fill did not paint red: $(pixel "$s" 50 49)"
-[ "$(pixel "$s" 770 600)" = "255 0 0" ] || fail "the fill did not reach the far corner"
-[ "$(pixel "$s" 430 348)" = "255 255 255" ] || fail "the fill leaked into the ball"
+[ "$(pixel "$s" 770 529)" = "255 0 0" ] || fail "the fill did not reach the far side"
+[ "$(pixel "$s" 370 139)" = "255 255 255" ] || fail "the fill leaked into the puppy's head"
 
-# Yellow: its own sound, its selected look, then a fill inside the ball.
+# Yellow: its own sound, its selected look, then a fill inside the puppy.
 before=$(audio_written)
 click_at 218 717
 sleep 0.5
 [ "$(loudest_since "$WORK/audio.raw" "$before")" -gt 1000 ] || fail "the colour click was not heard"
 s=$(shot yellow)
 expect_region_shows "$s" 176 675 84 85 "$app/PICTURE/BOJE3_03.JPG"
-click_at 290 330  # inside the ball's left part (canvas 260,301)
+click_at 405 479  # the puppy's chest (canvas 375,450)
 s=$(shot yellow-fill)
-[ "$(pixel "$s" 290 330)" = "255 255 0" ] || fail "the second fill is not yellow: $(pixel "$s" 290 330)"
+[ "$(pixel "$s" 405 479)" = "255 255 0" ] || fail "the second fill is not yellow: $(pixel "$s" 405 479)"
 
 # Hover: the more-pictures button lights up, and rests again over the canvas.
 hover_at 900 320

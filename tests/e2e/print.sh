@@ -51,7 +51,7 @@ start_app "$app"
 wait_painting_screen "$app"
 click_at 50 49          # a red background
 click_at 93 717         # green
-click_at 290 330        # inside the ball
+click_at 405 479        # the puppy's chest
 s=$(shot before-print)
 convert "$s" -crop 750x600+30+29 +repage "$WORK/canvas-shown.png"
 
