@@ -5,7 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "OutlineSpecks.h"
+#include "OutlineFlecks.h"
 #include "PictureTable.h"
 #include "SvgRender.h"
 #include "TextSource.h"
@@ -13,8 +13,8 @@
 namespace assetgen {
 namespace {
 
-// White specks smaller than this, where lines meet, are closed to black.
-constexpr int kLargestSpeck = 30;
+// White flecks smaller than this, where lines meet, are closed to black.
+constexpr int kLargestFleck = 30;
 
 std::vector<int> parseInts(const std::string& s, const std::string& where) {
   std::vector<int> out;
@@ -130,7 +130,7 @@ Image PictureBook::build(const std::string& name, const Entry& entry) {
   }
   if (isOutlineName(name)) {
     thresholdToBlackWhite(image);
-    closeWhiteSpecks(image, kLargestSpeck);
+    closeWhiteFlecks(image, kLargestFleck);
   }
   return image;
 }

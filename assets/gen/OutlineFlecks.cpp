@@ -1,10 +1,10 @@
-#include "OutlineSpecks.h"
+#include "OutlineFlecks.h"
 
 #include <vector>
 
 namespace assetgen {
 
-void closeWhiteSpecks(Image& image, int maxPixels) {
+void closeWhiteFlecks(Image& image, int maxPixels) {
   const int w = image.width, h = image.height;
   auto isWhite = [&image](std::size_t i) { return image.pixels[i].r != 0; };
   std::vector<bool> seen(image.pixels.size(), false);

@@ -1,5 +1,5 @@
 #pragma once
-// Cleans a two-coloured outline picture of the white specks left where two
+// Cleans a two-coloured outline picture of the white flecks left where two
 // lines meet at a shallow angle: too small for a child to hit with the fill
 // tool, they would stay white in a finished picture.
 
@@ -10,6 +10,6 @@ namespace assetgen {
 // Turns black every 4-connected white region of fewer than `maxPixels`
 // pixels that does not reach the picture's edge. The image must already be
 // pure black and white.
-void closeWhiteSpecks(Image& image, int maxPixels);
+void closeWhiteFlecks(Image& image, int maxPixels);
 
 }  // namespace assetgen

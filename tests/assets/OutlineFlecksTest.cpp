@@ -1,7 +1,7 @@
-// Closing the white specks of an outline picture: small enclosed white
+// Closing the white flecks of an outline picture: small enclosed white
 // regions turn black, anything a child could fill stays white.
 
-#include "OutlineSpecks.h"
+#include "OutlineFlecks.h"
 
 #include <gtest/gtest.h>
 
@@ -24,22 +24,22 @@ Image pictureWithHole(int x, int y, int w, int h) {
   return image;
 }
 
-TEST(AssetgenOutlineSpecks, ClosesOnlyEnclosedRegionsBelowTheLimit) {
+TEST(AssetgenOutlineFlecks, ClosesOnlyEnclosedRegionsBelowTheLimit) {
   struct Case {
     const char* what;
     int x, y, w, h;
     bool closed;
   };
   const Case cases[] = {
-      {"a speck of 29 pixels", 10, 10, 29, 1, true},
-      {"a 5x5 speck", 10, 10, 5, 5, true},
+      {"a fleck of 29 pixels", 10, 10, 29, 1, true},
+      {"a 5x5 fleck", 10, 10, 5, 5, true},
       {"a region of 30 pixels, the limit", 10, 10, 5, 6, false},
       {"a small region on the picture's edge", 0, 10, 3, 3, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Image image = pictureWithHole(c.x, c.y, c.w, c.h);
-    assetgen::closeWhiteSpecks(image, 30);
+    assetgen::closeWhiteFlecks(image, 30);
     EXPECT_EQ(image.at(c.x, c.y), c.closed ? kBlack : kWhite);
     EXPECT_EQ(image.at(39, 39), kWhite) << "the background stays white";
   }
