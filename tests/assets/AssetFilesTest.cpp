@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -153,10 +154,16 @@ std::vector<bool> widenLines(const std::vector<bool>& white, int w, int h, int g
   return out;
 }
 
+// The outline pictures are 00.GIF (the blank page) to 25.GIF.
+std::string outlineName(int n) {
+  char name[8];
+  std::snprintf(name, sizeof name, "%02d.GIF", n);
+  return name;
+}
+
 TEST(AssetFiles, OutlinePicturesArePureBlackOnPureWhite) {
   for (int n = 0; n <= 25; ++n) {
-    char name[8];
-    std::snprintf(name, sizeof name, "%02d.GIF", n);
+    const std::string name = outlineName(n);
     SurfacePtr s = loadRgba(kAppDir / "PICTURE" / name);
     ASSERT_TRUE(s) << name;
     long black = 0;
@@ -179,8 +186,7 @@ TEST(AssetFiles, OutlinePicturesArePureBlackOnPureWhite) {
 
 TEST(AssetFiles, OutlinePicturesHaveClosedRegionsBigEnoughToFill) {
   for (int n = 1; n <= 25; ++n) {
-    char name[8];
-    std::snprintf(name, sizeof name, "%02d.GIF", n);
+    const std::string name = outlineName(n);
     SurfacePtr s = loadRgba(kAppDir / "PICTURE" / name);
     ASSERT_TRUE(s) << name;
     const std::vector<Region> regions = whiteRegions(s.get());
@@ -204,8 +210,7 @@ TEST(AssetFiles, OutlinePicturesGiveAChildShapesToColour) {
   constexpr int kBigRegion = 2000;        // pixels; a shape, not a detail
   constexpr int kFewestBigRegions = 3;
   for (int n = 1; n <= 25; ++n) {
-    char name[8];
-    std::snprintf(name, sizeof name, "%02d.GIF", n);
+    const std::string name = outlineName(n);
     SurfacePtr s = loadRgba(kAppDir / "PICTURE" / name);
     ASSERT_TRUE(s) << name;
     std::vector<Region> regions = whiteRegions(s.get());
@@ -239,8 +244,7 @@ TEST(AssetFiles, OutlinePicturesHaveNoGapsAFillLeaksThrough) {
   constexpr int kGrow = 3;    // closes gaps up to 7 pixels wide
   constexpr int kPart = 150;  // pixels left after widening; smaller is a corner, not a part
   for (int n = 1; n <= 25; ++n) {
-    char name[8];
-    std::snprintf(name, sizeof name, "%02d.GIF", n);
+    const std::string name = outlineName(n);
     SurfacePtr s = loadRgba(kAppDir / "PICTURE" / name);
     ASSERT_TRUE(s) << name;
     const int w = s->w, h = s->h;
