@@ -2,6 +2,7 @@
 
 #include "app/ColoringBasic.h"
 #include "app/MainWindow.h"
+#include "app/SavedPictureRoot.h"
 #include "canvas/Canvas.h"
 
 namespace vellumo {
@@ -28,7 +29,7 @@ void PrintPicture(MainWindow& w) {
 
   // The canvas's own pixels are captured, whatever covers it on the screen.
   const Picture captured = w.canvas.pixels();
-  const std::string path = w.state.AppDir + kSavedPicture;
+  const std::string path = savedPictureRoot(w.state.AppDir) + kSavedPicture;
   w.desktop.savePictureAsBmp(captured, path);
   const PicturePtr saved = w.desktop.loadPicture(path);
   w.canvas.load(*saved);

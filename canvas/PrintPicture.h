@@ -6,7 +6,7 @@ namespace vellumo {
 
 struct MainWindow;
 
-constexpr const char* kSavedPicture = "/MY_PICTURE/01.GIF";  // under the application folder
+constexpr const char* kSavedPicture = "/MY_PICTURE/01.GIF";  // under savedPictureRoot()
 
 // A failure ends it and passes to the caller.
 void PrintPicture(MainWindow& w);
