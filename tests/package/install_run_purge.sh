@@ -18,7 +18,15 @@ user=vellumo-check
 dpkg-query -W -f='${Status}' vellumo 2>/dev/null | grep -q 'install ok installed' && apt_get purge vellumo
 id "$user" >/dev/null 2>&1 && userdel --remove "$user" 2>/dev/null
 useradd --create-home --shell /bin/sh "$user"
-trap 'cleanup; userdel --remove "$user" 2>/dev/null' EXIT
+# However the check ends, the machine is left as it was found.
+leave_nothing() {
+  cleanup
+  userdel --remove "$user" 2>/dev/null
+  dpkg-query -W -f='${Status}' vellumo 2>/dev/null | grep -q 'install ok installed' &&
+    apt-get -o DPkg::Lock::Timeout=600 -y purge vellumo >/dev/null 2>&1
+  true
+}
+trap leave_nothing EXIT
 
 # What the package holds, and which of those paths (shared folders) the
 # system already had.
@@ -43,6 +51,8 @@ APP_PID=$!
 wait_painting_screen /usr/lib/vellumo
 
 click_at 50 49  # a red background
+background_red() { [ "$(pixel "$(shot painting)" 50 49)" = "255 0 0" ]; }
+wait_for 10 background_red
 convert "$(shot painted)" -crop 750x600+30+29 +repage "$WORK/canvas-shown.png"
 xdotool key ctrl+p
 saved=$home/.local/share/vellumo/MY_PICTURE/01.GIF
