@@ -19,6 +19,6 @@ cmake --build build-deb -j2 --target vellumo vellumo_package_files
 rm -f build-deb/vellumo_*.deb
 (cd build-deb && cpack -G DEB)
 
-deb=$(ls build-deb/vellumo_*_amd64.deb)
+deb=$(ls build-deb/vellumo_*.deb)
 lintian --fail-on error --info "$deb"
 echo "built $deb"
