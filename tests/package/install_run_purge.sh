@@ -13,17 +13,17 @@ source "$(dirname "$0")/../e2e/lib.sh" /usr/lib/vellumo
 apt_get() { DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y "$@" >"$WORK/apt.log" 2>&1 ||
   fail "apt-get $*: $(tail -n 20 "$WORK/apt.log")"; }
 user=vellumo-check
+installed() { dpkg-query -W -f='${Status}' vellumo 2>/dev/null | grep -q 'install ok installed'; }
 
 # A left-over of an interrupted run would hide what this run adds.
-dpkg-query -W -f='${Status}' vellumo 2>/dev/null | grep -q 'install ok installed' && apt_get purge vellumo
+installed && apt_get purge vellumo
 id "$user" >/dev/null 2>&1 && userdel --remove "$user" 2>/dev/null
 useradd --create-home --shell /bin/sh "$user"
 # However the check ends, the machine is left as it was found.
 leave_nothing() {
   cleanup
   userdel --remove "$user" 2>/dev/null
-  dpkg-query -W -f='${Status}' vellumo 2>/dev/null | grep -q 'install ok installed' &&
-    apt-get -o DPkg::Lock::Timeout=600 -y purge vellumo >/dev/null 2>&1
+  installed && apt-get -o DPkg::Lock::Timeout=600 -y purge vellumo >/dev/null 2>&1
   true
 }
 trap leave_nothing EXIT
@@ -70,7 +70,7 @@ wait_app_exit 20
 grep -qx 'https://vellumo.orvenko.example/' "$WORK/opened-urls" || fail "leaving did not open the product website"
 
 apt_get purge vellumo
-dpkg-query -W -f='${Status}' vellumo 2>/dev/null | grep -q 'install ok installed' && fail "still installed after the purge"
+installed && fail "still installed after the purge"
 left=$(grep -vxF -f "$WORK/existed-before" "$WORK/contents" | while read -r path; do
   [ -e "$path" ] || [ -L "$path" ] && echo "$path"; done || true)
 [ -z "$left" ] || fail "left after the purge: $left"
