@@ -93,8 +93,9 @@ WindowPtr createMainWindow() {
 
 class SdlDesktop final : public Desktop {
  public:
-  SdlDesktop()
-      : video_(std::make_shared<SdlVideo>()),
+  explicit SdlDesktop(DisplayModeGuardian guardian)
+      : guardian_(std::move(guardian)),
+        video_(std::make_shared<SdlVideo>()),
         mainWindow_(createMainWindow()),
         translator_(SDL_GetWindowID(mainWindow_.get())),
         arrow_(makeSystemPointer(SystemPointer::Arrow)),
@@ -180,9 +181,11 @@ class SdlDesktop final : public Desktop {
   }
 
   void setExclusiveDisplayMode(int width, int height, int bitsPerPixel) override {
+    guardian_.switchingTo(width, height);
     try {
       enterExclusiveDisplayMode(mainWindow_.get(), width, height, bitsPerPixel);
     } catch (const LoadError&) {
+      guardian_.desktopModeBack();
       restoreWindowedLayout();
       throw;
     }
@@ -190,6 +193,7 @@ class SdlDesktop final : public Desktop {
   void restoreDisplayMode() override {
     if (!isInExclusiveDisplayMode(mainWindow_.get())) return;
     leaveExclusiveDisplayMode(mainWindow_.get());
+    guardian_.desktopModeBack();
     restoreWindowedLayout();
   }
 
@@ -320,6 +324,7 @@ class SdlDesktop final : public Desktop {
     }
   }
 
+  DisplayModeGuardian guardian_;
   std::shared_ptr<SdlVideo> video_;
   WindowPtr mainWindow_;
   KeyboardLockKeeper keyboardLock_{mainWindow_.get()};
@@ -342,6 +347,8 @@ class SdlDesktop final : public Desktop {
 
 }  // namespace
 
-std::unique_ptr<Desktop> createSdlDesktop() { return std::make_unique<SdlDesktop>(); }
+std::unique_ptr<Desktop> createSdlDesktop(DisplayModeGuardian guardian) {
+  return std::make_unique<SdlDesktop>(std::move(guardian));
+}
 
 }  // namespace vellumo

@@ -13,7 +13,7 @@ packages=(
   libcups2-dev libcairo2-dev librsvg2-dev libjpeg-dev libgif-dev fonts-dejavu-core
   googletest libbenchmark-dev
   libx11-dev xvfb xdotool x11-utils imagemagick cups poppler-utils
-  libxi-dev xserver-xorg-core xserver-xorg-video-dummy openbox x11-xserver-utils
+  libxi-dev libxrandr-dev xserver-xorg-core xserver-xorg-video-dummy openbox x11-xserver-utils
 )
 
 missing=()

@@ -1,7 +1,7 @@
 # Shared steps of the end-to-end tests on a real desktop: Xorg with the dummy
 # video driver (a 1920x1080 desktop that also offers 1024x768) and the openbox
 # window manager with the shortcuts a child could use to get away, the
-# keyboard-grab probe, and the screen's mode.
+# keyboard-grab probe, the screen's mode and the display-mode guardian.
 # Usage, after lib.sh: source real_desktop.sh PROBE (the keyboard_grab_probe
 # executable). Xorg needs root: without it the test is skipped.
 
@@ -80,6 +80,18 @@ press_wm_shortcuts() {
 wm_marks() { ls "$WORK/wm-marks"; }
 clear_wm_marks() { rm -f "$WORK/wm-marks"/*; }
 wm_got_every_shortcut() { [ "$(wm_marks | wc -l)" = "${#WM_SHORTCUTS[@]}" ]; }
+
+# The display-mode guardians started by this test's copy of the program (the
+# machine may run other copies), living ones only.
+our_guardians() {
+  local pid
+  for pid in $(pgrep -x vellumo-guard); do
+    grep -qz "^XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR\$" "/proc/$pid/environ" 2>/dev/null || continue
+    [ "$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null)" = Z ] && continue
+    echo "$pid"
+  done
+}
+no_guardian_left() { [ -z "$(our_guardians)" ]; }
 
 # Ctrl+X and Yes; the program is left to end by itself.
 exit_panel_showing() { [ "$(region_differs "$(shot panel)" 322 269 380 130 "$app/PICTURE/CTRLX.JPG" 10 10)" = 0 ]; }
