@@ -166,7 +166,13 @@ class SdlDesktop final : public Desktop {
     keyboardLock_.keep(true);
   }
   void minimiseMainWindow() override { SDL_MinimizeWindow(mainWindow_.get()); }
-  void present(const Picture& frame) override { paintWindow(mainWindow_.get(), frame, kWindowBackground); }
+  void present(const Picture& frame) override {
+    if (isCoveringDisplay(mainWindow_.get())) {
+      paintWindowFitted(mainWindow_.get(), frame, coveringFit_);
+    } else {
+      paintWindow(mainWindow_.get(), frame, kWindowBackground);
+    }
+  }
 
   std::uint32_t installKeyboardLock() override {
     // SDL cannot tell whether a grab will hold, so a handle is always given.
@@ -186,11 +192,18 @@ class SdlDesktop final : public Desktop {
       enterExclusiveDisplayMode(mainWindow_.get(), width, height, bitsPerPixel);
     } catch (const LoadError&) {
       guardian_.desktopModeBack();
+      // Rather than a small window in a corner beside a desktop the child
+      // could click: the whole display, the frame scaled to fit.
+      if (coverDisplay(mainWindow_.get())) return;
       restoreWindowedLayout();
       throw;
     }
   }
   void restoreDisplayMode() override {
+    if (isCoveringDisplay(mainWindow_.get())) {
+      leaveCoveringDisplay(mainWindow_.get());
+      restoreWindowedLayout();
+    }
     if (!isInExclusiveDisplayMode(mainWindow_.get())) return;
     leaveExclusiveDisplayMode(mainWindow_.get());
     guardian_.desktopModeBack();
@@ -297,6 +310,10 @@ class SdlDesktop final : public Desktop {
     }
     std::optional<InputEvent> translated = translator_.translate(event);
     if (translated && isMouseEvent(translated->kind)) {
+      if (isCoveringDisplay(mainWindow_.get())) {
+        translated->x = coveringFit_.frameColumn(translated->x);
+        translated->y = coveringFit_.frameRow(translated->y);
+      }
       // While a button is held, moves outside the window still arrive, with
       // coordinates outside the client area.
       const bool wanted = translated->buttons != 0;
@@ -333,6 +350,7 @@ class SdlDesktop final : public Desktop {
   bool splashShown_ = false;
   InputTranslator translator_;
   bool mouseCaptured_ = false;
+  FrameFit coveringFit_;  // where the frame was last shown while covering the display
   PointerShapePtr arrow_;
   PointerShapePtr hourglass_;
   PointerShapePtr mainPointer_;
