@@ -3,7 +3,9 @@
 # the splash to the end: another client trying to take it every 0.2 s is
 # refused every time, across the splash, the switch of windows and of the
 # display mode and the pauses; the window manager's shortcuts never reach it,
-# so the program keeps running at 1024x768. After Yes they work again.
+# so the program keeps running at 1024x768. After Yes they work again. A
+# client that held the keyboard before the program started gets no more than
+# it had: once it lets go, the program takes the lock by itself.
 source "$(dirname "$0")/lib.sh" "$1"
 source "$(dirname "$0")/real_desktop.sh" "$2"
 start_real_desktop
@@ -36,4 +38,13 @@ screen_mode_is "$DESKTOP_MODE" || fail "the desktop was left at $(screen_mode)"
 keyboard_free || fail "the keyboard is still held"
 press_wm_shortcuts
 wait_for 10 wm_got_every_shortcut
+
+"$GRAB_PROBE" hold 3 >"$WORK/holder.log" &
+holder=$!
+wait_for 10 grep -q held "$WORK/holder.log"
+start_app "$app"
+wait_for 15 splash_showing
+wait "$holder"
+wait_for 5 keyboard_locked
+app_running || fail "the program ended"
 echo "desktop keyboard: passed"
