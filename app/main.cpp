@@ -6,6 +6,7 @@
 #include "app/ExitStatus.h"
 #include "app/FormaMain.h"
 #include "app/PathRules.h"
+#include "platform/DisplayModeGuardian.h"
 #include "platform/LoadError.h"
 #include "platform/SdlDesktop.h"
 #include "platform/SingleInstance.h"
@@ -18,9 +19,13 @@ int main() {
   auto instance = SingleInstanceLock::acquire();
   if (!instance) return kExitNormal;
 
+  // Started before anything touches the display, so that it knows the
+  // desktop's own mode and can give it back should this process die.
+  DisplayModeGuardian guardian = DisplayModeGuardian::start(executableFolder() + "/" + kDisplayGuardianProgram);
+
   std::unique_ptr<Desktop> desktop;
   try {
-    desktop = createSdlDesktop();
+    desktop = createSdlDesktop(std::move(guardian));
   } catch (const DisplayUnavailable& e) {
     std::fprintf(stderr, "vellumo: no display to show the colouring book on: %s\n", e.what());
     return kExitNoDisplay;

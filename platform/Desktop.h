@@ -108,10 +108,14 @@ class Desktop {
   virtual void removeKeyboardLock(std::uint32_t handle) = 0;
 
   // --- display mode --------------------------------------------------------
-  // Exclusive full screen at the given mode. Throws LoadError, leaving the
-  // desktop's mode and a windowed main window, when the mode cannot be had.
+  // The main window takes the whole display: in exclusive full screen at the
+  // given mode when the display has it, otherwise in the desktop's own mode
+  // with the frame shown at the largest scale that fits, centred on black,
+  // and the mouse mapped to it. Throws LoadError, leaving the desktop's mode
+  // and a windowed main window, only when neither can be had.
   virtual void setExclusiveDisplayMode(int width, int height, int bitsPerPixel) = 0;
-  // Give the desktop its own mode back; nothing happens when it was not changed.
+  // Give the desktop its own mode (and the main window its windowed place)
+  // back; nothing happens when it was not changed.
   virtual void restoreDisplayMode() = 0;
 
   // --- sound effects ------------------------------------------------------

@@ -72,4 +72,24 @@ bool isInExclusiveDisplayMode(SDL_Window* window) {
   return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN;
 }
 
+bool coverDisplay(SDL_Window* window) {
+  // As for a mode switch, nothing resizes the window where no window manager
+  // runs: it is given the display's place and size first.
+  SDL_Rect bounds{};
+  const int display = SDL_GetWindowDisplayIndex(window);
+  if (display >= 0 && SDL_GetDisplayBounds(display, &bounds) == 0) {
+    SDL_SetWindowPosition(window, bounds.x, bounds.y);
+    SDL_SetWindowSize(window, bounds.w, bounds.h);
+  }
+  return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+void leaveCoveringDisplay(SDL_Window* window) {
+  if (isCoveringDisplay(window)) SDL_SetWindowFullscreen(window, 0);
+}
+
+bool isCoveringDisplay(SDL_Window* window) {
+  return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
 }  // namespace vellumo

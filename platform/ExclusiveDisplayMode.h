@@ -1,6 +1,7 @@
 #pragma once
 // Exclusive full screen for a window at a display mode of exactly the asked
-// size and depth, and the way back to the desktop's own mode.
+// size and depth, and the way back to the desktop's own mode; and, where
+// there is no such mode, a window that covers the display in its own mode.
 
 #include <SDL.h>
 
@@ -16,5 +17,12 @@ void enterExclusiveDisplayMode(SDL_Window* window, int width, int height, int bi
 void leaveExclusiveDisplayMode(SDL_Window* window);
 
 bool isInExclusiveDisplayMode(SDL_Window* window);
+
+// Where the mode cannot be had: the window covers the whole display in the
+// desktop's own mode. False when even that is refused. Leaving full screen
+// (leaveCoveringDisplay) undoes it.
+bool coverDisplay(SDL_Window* window);
+void leaveCoveringDisplay(SDL_Window* window);
+bool isCoveringDisplay(SDL_Window* window);
 
 }  // namespace vellumo

@@ -36,8 +36,13 @@ class FileDescriptor {
 }  // namespace
 
 std::int64_t fileSizeOf(const std::string& path) {
+  // Opened, not only looked up: a file that cannot be opened counts as
+  // missing. O_NONBLOCK: opening a named pipe must not wait for a writer.
+  // Nothing is read.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (file.get() < 0) throw systemFailure(path);
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) throw systemFailure(path);
+  if (::fstat(file.get(), &info) != 0) throw systemFailure(path);
   if (!S_ISREG(info.st_mode)) throw failure(path, "not a regular file");
   return info.st_size;
 }

@@ -10,7 +10,7 @@
 namespace vellumo {
 
 // Size in bytes of a regular file, without reading it. Throws LoadError when
-// the file is missing, is not a regular file or cannot be examined.
+// the file is missing, cannot be opened for reading or is not a regular file.
 std::int64_t fileSizeOf(const std::string& path);
 
 // What tells one version of a file from another without reading it: a file

@@ -12,6 +12,7 @@
 #include "platform/EffectChannel.h"
 #include "platform/ExclusiveDisplayMode.h"
 #include "platform/InputTranslation.h"
+#include "platform/KeyboardLockKeeper.h"
 #include "platform/LoadError.h"
 #include "platform/MidiMusicOutput.h"
 #include "platform/MixerDevice.h"
@@ -36,6 +37,7 @@ constexpr int kSplashHeight = 251;
 constexpr Colour kWindowBackground = rgb(240, 240, 240);
 // No caller waits this long; a larger timeout is cut to it.
 constexpr double kLongestWaitSeconds = 24 * 60 * 60;
+constexpr int kLockedWaitSliceMs = static_cast<int>(KeyboardLockKeeper::kRenewSeconds * 1000);
 
 // SDL's video, started for as long as the desktop or any pointer it made
 // lives: a cursor must be freed while SDL still knows it.
@@ -91,8 +93,9 @@ WindowPtr createMainWindow() {
 
 class SdlDesktop final : public Desktop {
  public:
-  SdlDesktop()
-      : video_(std::make_shared<SdlVideo>()),
+  explicit SdlDesktop(DisplayModeGuardian guardian)
+      : guardian_(std::move(guardian)),
+        video_(std::make_shared<SdlVideo>()),
         mainWindow_(createMainWindow()),
         translator_(SDL_GetWindowID(mainWindow_.get())),
         arrow_(makeSystemPointer(SystemPointer::Arrow)),
@@ -131,7 +134,7 @@ class SdlDesktop final : public Desktop {
                                            kSplashHeight,
                                            SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR));
       if (!splashWindow_) throw LoadError(std::string("cannot create the splash window: ") + SDL_GetError());
-      SDL_SetWindowKeyboardGrab(splashWindow_.get(), lockHandle_ != 0 ? SDL_TRUE : SDL_FALSE);
+      keyboardLock_.addSplash(splashWindow_.get());
     }
     splashPicture_ = picture;
     SDL_SetWindowPosition(splashWindow_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
@@ -140,10 +143,13 @@ class SdlDesktop final : public Desktop {
     paintWindow(splashWindow_.get(), splashPicture_, kWindowBackground);
     splashShown_ = true;
     showPointer(*hourglass_);
+    keyboardLock_.keep(true);
   }
   void hideSplash() override {
     if (!splashWindow_) return;
+    keyboardLock_.beforeHiding(splashWindow_.get());
     SDL_HideWindow(splashWindow_.get());
+    keyboardLock_.keep(true);
     splashShown_ = false;
     showPointer(*mainPointer_);
   }
@@ -157,33 +163,50 @@ class SdlDesktop final : public Desktop {
     SDL_ShowWindow(mainWindow_.get());
     SDL_RaiseWindow(mainWindow_.get());
     repaintWindow(mainWindow_.get());
+    keyboardLock_.keep(true);
   }
   void minimiseMainWindow() override { SDL_MinimizeWindow(mainWindow_.get()); }
-  void present(const Picture& frame) override { paintWindow(mainWindow_.get(), frame, kWindowBackground); }
+  void present(const Picture& frame) override {
+    if (isCoveringDisplay(mainWindow_.get())) {
+      paintWindowFitted(mainWindow_.get(), frame, coveringFit_);
+    } else {
+      paintWindow(mainWindow_.get(), frame, kWindowBackground);
+    }
+  }
 
   std::uint32_t installKeyboardLock() override {
     // SDL cannot tell whether a grab will hold, so a handle is always given.
     if (lockHandle_ == 0) lockHandle_ = nextLockHandle_++;
-    grabKeyboard(true);
+    keyboardLock_.setOn(true);
     return lockHandle_;
   }
   void removeKeyboardLock(std::uint32_t handle) override {
     if (handle == 0 || handle != lockHandle_) return;
-    grabKeyboard(false);
+    keyboardLock_.setOn(false);
     lockHandle_ = 0;
   }
 
   void setExclusiveDisplayMode(int width, int height, int bitsPerPixel) override {
+    guardian_.switchingTo(width, height);
     try {
       enterExclusiveDisplayMode(mainWindow_.get(), width, height, bitsPerPixel);
     } catch (const LoadError&) {
+      guardian_.desktopModeBack();
+      // Rather than a small window in a corner beside a desktop the child
+      // could click: the whole display, the frame scaled to fit.
+      if (coverDisplay(mainWindow_.get())) return;
       restoreWindowedLayout();
       throw;
     }
   }
   void restoreDisplayMode() override {
+    if (isCoveringDisplay(mainWindow_.get())) {
+      leaveCoveringDisplay(mainWindow_.get());
+      restoreWindowedLayout();
+    }
     if (!isInExclusiveDisplayMode(mainWindow_.get())) return;
     leaveExclusiveDisplayMode(mainWindow_.get());
+    guardian_.desktopModeBack();
     restoreWindowedLayout();
   }
 
@@ -215,10 +238,15 @@ class SdlDesktop final : public Desktop {
     const Clock::time_point deadline =
         Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(bounded));
     for (;;) {
+      keyboardLock_.keep(false);
       const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
       const int milliseconds = left.count() > 0 ? static_cast<int>(left.count()) : 0;
+      // While the keyboard is locked, the wait comes back often enough to
+      // renew the lock, and to let SDL act on focus changes, which it does
+      // only on its next pass through its events.
+      const int slice = keyboardLock_.isOn() ? std::min(milliseconds, kLockedWaitSliceMs) : milliseconds;
       SDL_Event event;
-      const bool got = milliseconds == 0 ? SDL_PollEvent(&event) : SDL_WaitEventTimeout(&event, milliseconds);
+      const bool got = slice == 0 ? SDL_PollEvent(&event) : SDL_WaitEventTimeout(&event, slice);
       if (!got) {
         if (milliseconds == 0) return std::nullopt;
         continue;
@@ -268,14 +296,6 @@ class SdlDesktop final : public Desktop {
     if (cursor != nullptr) SDL_SetCursor(cursor);
   }
 
-  // The grab is set on every program window; SDL makes it hold on whichever
-  // of them is shown and has the focus.
-  void grabKeyboard(bool on) {
-    const SDL_bool grab = on ? SDL_TRUE : SDL_FALSE;
-    SDL_SetWindowKeyboardGrab(mainWindow_.get(), grab);
-    if (splashWindow_) SDL_SetWindowKeyboardGrab(splashWindow_.get(), grab);
-  }
-
   void restoreWindowedLayout() {
     SDL_SetWindowSize(mainWindow_.get(), kMainWindowWidth, kMainWindowHeight);
     SDL_SetWindowPosition(mainWindow_.get(), 0, 0);
@@ -284,9 +304,16 @@ class SdlDesktop final : public Desktop {
   // Keeps the windows painted and the mouse captured while a button is held,
   // then translates.
   std::optional<InputEvent> handle(const SDL_Event& event) {
-    if (event.type == SDL_WINDOWEVENT) repaintAfter(event.window);
+    if (event.type == SDL_WINDOWEVENT) {
+      repaintAfter(event.window);
+      keyboardLock_.keep(true);
+    }
     std::optional<InputEvent> translated = translator_.translate(event);
     if (translated && isMouseEvent(translated->kind)) {
+      if (isCoveringDisplay(mainWindow_.get())) {
+        translated->x = coveringFit_.frameColumn(translated->x);
+        translated->y = coveringFit_.frameRow(translated->y);
+      }
       // While a button is held, moves outside the window still arrive, with
       // coordinates outside the client area.
       const bool wanted = translated->buttons != 0;
@@ -314,13 +341,16 @@ class SdlDesktop final : public Desktop {
     }
   }
 
+  DisplayModeGuardian guardian_;
   std::shared_ptr<SdlVideo> video_;
   WindowPtr mainWindow_;
+  KeyboardLockKeeper keyboardLock_{mainWindow_.get()};
   WindowPtr splashWindow_;  // made the first time it is shown
   Picture splashPicture_;
   bool splashShown_ = false;
   InputTranslator translator_;
   bool mouseCaptured_ = false;
+  FrameFit coveringFit_;  // where the frame was last shown while covering the display
   PointerShapePtr arrow_;
   PointerShapePtr hourglass_;
   PointerShapePtr mainPointer_;
@@ -335,6 +365,8 @@ class SdlDesktop final : public Desktop {
 
 }  // namespace
 
-std::unique_ptr<Desktop> createSdlDesktop() { return std::make_unique<SdlDesktop>(); }
+std::unique_ptr<Desktop> createSdlDesktop(DisplayModeGuardian guardian) {
+  return std::make_unique<SdlDesktop>(std::move(guardian));
+}
 
 }  // namespace vellumo

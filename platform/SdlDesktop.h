@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/Desktop.h"
+#include "platform/DisplayModeGuardian.h"
 
 namespace vellumo {
 
@@ -16,8 +17,9 @@ struct DisplayUnavailable : std::runtime_error {
 };
 
 // Creates the hidden main window and starts turning SIGTERM, SIGINT and
-// SIGHUP into CloseRequested events. One at a time per process. Throws
-// DisplayUnavailable.
-std::unique_ptr<Desktop> createSdlDesktop();
+// SIGHUP into CloseRequested events. One at a time per process. The guardian,
+// when there is one, is told of every switch of the display mode and of its
+// way back. Throws DisplayUnavailable.
+std::unique_ptr<Desktop> createSdlDesktop(DisplayModeGuardian guardian = {});
 
 }  // namespace vellumo

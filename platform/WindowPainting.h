@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include "platform/FrameFit.h"
 #include "platform/Picture.h"
 
 namespace vellumo {
@@ -13,6 +14,12 @@ namespace vellumo {
 // the window; where it does not reach, the window shows `background`.
 // Returns false when the window has no surface to draw on.
 bool paintWindow(SDL_Window* window, const Picture& picture, Colour background);
+
+// Draws the picture at the largest scale that fits the window, centred, each
+// window pixel showing the nearest picture pixel, black around it. `fitted`
+// is set to where the picture went. Returns false when the window has no
+// surface to draw on.
+bool paintWindowFitted(SDL_Window* window, const Picture& picture, FrameFit& fitted);
 
 // Shows again what was last painted, after the window was covered or hidden.
 // Returns false when that is gone (the window changed size) and the window

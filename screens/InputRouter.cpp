@@ -13,12 +13,23 @@ MouseTarget InputRouter::targetAt(int x, int y) const {
   return {std::nullopt, x, y};
 }
 
-MouseTarget InputRouter::move(int x, int y) const {
+// A dialog that opens mid-stroke disables the canvas: the stroke must not
+// go on drawing under it.
+void InputRouter::endCaptureOfUnavailableElement() {
+  if (captured_ && captureElement_ && !(elements_.shown(*captureElement_) && elements_.enabled(*captureElement_))) {
+    captured_ = false;
+    captureElement_.reset();
+  }
+}
+
+MouseTarget InputRouter::move(int x, int y) {
+  endCaptureOfUnavailableElement();
   if (captured_) return relativeTo(captureElement_, x, y);
   return targetAt(x, y);
 }
 
 MouseTarget InputRouter::press(int x, int y) {
+  endCaptureOfUnavailableElement();
   if (captured_) return relativeTo(captureElement_, x, y);
   MouseTarget target = targetAt(x, y);
   captured_ = true;

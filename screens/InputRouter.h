@@ -2,8 +2,10 @@
 // Decides which element, or the window itself, receives each mouse and key
 // event. Mouse events go to the topmost shown element under the pointer, or
 // to the window when that element is disabled or there is none; a press
-// captures the mouse for its receiver until every button is up. Keys go to
-// the element holding the keyboard focus, or to the window.
+// captures the mouse for its receiver until every button is up, or until that
+// element is hidden or disabled, after which events go where they would
+// without the capture. Keys go to the element holding the keyboard focus, or
+// to the window.
 
 #include <optional>
 
@@ -21,7 +23,7 @@ class InputRouter {
   explicit InputRouter(const Elements& elements) : elements_(elements) {}
 
   // The receiver of a mouse move, honouring capture.
-  MouseTarget move(int x, int y) const;
+  MouseTarget move(int x, int y);
   // A button went down: its receiver captures the mouse and takes the focus.
   MouseTarget press(int x, int y);
   // A button went up; capture ends once no button is held.
@@ -39,6 +41,7 @@ class InputRouter {
 
  private:
   MouseTarget targetAt(int x, int y) const;
+  void endCaptureOfUnavailableElement();
   MouseTarget relativeTo(std::optional<ElementId> element, int x, int y) const;
   bool canTakeFocus(ElementId id) const;
   std::optional<ElementId> nextInTabOrder(int fromTab, bool backwards) const;

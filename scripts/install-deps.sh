@@ -14,6 +14,7 @@ packages=(
   googletest libbenchmark-dev
   libx11-dev xvfb xdotool x11-utils imagemagick cups poppler-utils
   librsvg2-bin desktop-file-utils appstream lintian
+  libxi-dev libxrandr-dev xserver-xorg-core xserver-xorg-video-dummy openbox x11-xserver-utils
 )
 
 missing=()

@@ -36,6 +36,21 @@ TEST_F(InputRouterTest, APressCapturesUntilEveryButtonIsUp) {
   EXPECT_EQ(router.move(900, 300).element, ElementId::MoreImages);
 }
 
+TEST_F(InputRouterTest, CaptureEndsWhenItsElementIsDisabledOrHidden) {
+  for (const bool hide : {false, true}) {
+    SCOPED_TRACE(hide ? "hidden" : "disabled");
+    Elements local;
+    InputRouter r{local};
+    EXPECT_EQ(r.press(100, 100).element, ElementId::Slika);
+    hide ? local.hide(ElementId::Slika) : local.disable(ElementId::Slika);
+    EXPECT_EQ(r.move(100, 110).element, std::nullopt) << "the window receives what the canvas no longer takes";
+    EXPECT_EQ(r.move(900, 300).element, ElementId::MoreImages) << "the capture is over";
+    EXPECT_EQ(r.press(900, 300).element, ElementId::MoreImages) << "another button starts a capture of its own";
+    hide ? local.show(ElementId::Slika) : local.enable(ElementId::Slika);
+    EXPECT_EQ(r.move(100, 100).element, ElementId::MoreImages);
+  }
+}
+
 TEST_F(InputRouterTest, FocusFollowsClicksAndLeavesElementsThatCannotTakeIt) {
   router.resetFocus();
   EXPECT_EQ(router.keyTarget(), ElementId::Slika);
