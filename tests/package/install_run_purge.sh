@@ -49,6 +49,7 @@ setpriv --reuid="$user" --regid="$user" --init-groups --reset-env \
   /usr/games/vellumo >"$WORK/app.out" 2>"$WORK/app.err" &
 APP_PID=$!
 wait_painting_screen /usr/lib/vellumo
+pgrep -u "$user" -x vellumo-guard >/dev/null || fail "the display-mode guardian did not start beside the installed program"
 
 click_at 50 49  # a red background
 background_red() { [ "$(pixel "$(shot painting)" 50 49)" = "255 0 0" ]; }
@@ -68,6 +69,8 @@ kill -TERM "$APP_PID"
 wait_app_exit 20
 [ "$APP_STATUS" = 0 ] || fail "the program ended with status $APP_STATUS: $(cat "$WORK/app.err")"
 grep -qx 'https://vellumo.orvenko.example/' "$WORK/opened-urls" || fail "leaving did not open the product website"
+guardian_gone() { ! pgrep -u "$user" -x vellumo-guard >/dev/null; }
+wait_for 10 guardian_gone
 
 apt_get purge vellumo
 installed && fail "still installed after the purge"
