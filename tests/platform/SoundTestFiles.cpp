@@ -1,5 +1,7 @@
 #include "SoundTestFiles.h"
 
+#include <utility>
+
 #include "MixTap.h"
 
 namespace vellumo::test {
@@ -25,6 +27,24 @@ void putText(Bytes& out, const char* text) {
   for (; *text; ++text) out.push_back(static_cast<unsigned char>(*text));
 }
 
+// At the default 120 beats a minute and 480 ticks a beat, a second is 960 ticks.
+constexpr std::uint32_t kTicksPerSecond = 960;
+
+// `track` ends with the time from its last event to its end.
+Bytes singleTrackMidi(Bytes track) {
+  track.insert(track.end(), {0xFF, 0x2F, 0x00});  // end of track
+  Bytes out;
+  putText(out, "MThd");
+  putBig(out, 6, 4);
+  putBig(out, 0, 2);  // one track
+  putBig(out, 1, 2);
+  putBig(out, kTicksPerSecond / 2, 2);
+  putText(out, "MTrk");
+  putBig(out, static_cast<std::uint32_t>(track.size()), 4);
+  out.insert(out.end(), track.begin(), track.end());
+  return out;
+}
+
 }  // namespace
 
 Bytes levelWav(std::int16_t level, int frames) {
@@ -47,8 +67,6 @@ Bytes levelWav(std::int16_t level, int frames) {
 }
 
 Bytes oneNoteMidi(int restSeconds) {
-  // At the default 120 beats a minute and 480 ticks a beat, a second is 960 ticks.
-  constexpr std::uint32_t kTicksPerSecond = 960;
   Bytes track = {
       0x00, 0xC0, 0x00,        // piano
       0x00, 0x90, 0x3C, 0x64,  // middle C on
@@ -56,18 +74,15 @@ Bytes oneNoteMidi(int restSeconds) {
   putVariable(track, kTicksPerSecond / 2);
   track.insert(track.end(), {0x80, 0x3C, 0x40});  // off
   putVariable(track, static_cast<std::uint32_t>(restSeconds) * kTicksPerSecond);
-  track.insert(track.end(), {0xFF, 0x2F, 0x00});  // end of track
+  return singleTrackMidi(std::move(track));
+}
 
-  Bytes out;
-  putText(out, "MThd");
-  putBig(out, 6, 4);
-  putBig(out, 0, 2);  // one track
-  putBig(out, 1, 2);
-  putBig(out, kTicksPerSecond / 2, 2);
-  putText(out, "MTrk");
-  putBig(out, static_cast<std::uint32_t>(track.size()), 4);
-  out.insert(out.end(), track.begin(), track.end());
-  return out;
+Bytes denseMidi(int notePairs) {
+  Bytes track;
+  track.reserve(static_cast<std::size_t>(notePairs) * 8);
+  for (int i = 0; i < notePairs; ++i) track.insert(track.end(), {0x00, 0x90, 0x3C, 0x64, 0x00, 0x80, 0x3C, 0x40});
+  track.push_back(0x00);
+  return singleTrackMidi(std::move(track));
 }
 
 }  // namespace vellumo::test

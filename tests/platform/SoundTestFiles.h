@@ -17,4 +17,8 @@ Bytes levelWav(std::int16_t level, int frames);
 // `restSeconds` of nothing before the piece ends.
 Bytes oneNoteMidi(int restSeconds = 0);
 
+// A valid Standard MIDI File far too dense to play: `notePairs` piano notes
+// struck and released at its very first tick.
+Bytes denseMidi(int notePairs);
+
 }  // namespace vellumo::test
