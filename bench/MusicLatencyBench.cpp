@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/LoadError.h"
+#include "platform/MidiFile.h"
 #include "platform/MidiMusicOutput.h"
 #include "platform/MixerDevice.h"
 #include "tests/platform/SoundTestFiles.h"
@@ -119,7 +120,7 @@ BENCHMARK(BM_MusicClickToFirstSound)->Unit(benchmark::kMillisecond)->Iterations(
 // Half a million notes at the first tick, within the size a MIDI file may have.
 void BM_DenseMusicWorstCall(benchmark::State& state) {
   test::TempDir dir;
-  const std::string path = dir.write("dense.mid", test::denseMidi(499'975));
+  const std::string path = dir.write("dense.mid", test::manyNotesMidi(499'975));
   auto device = std::make_shared<MixerDevice>();
   MidiMusicOutput music(device);
   if (!device->open()) {
@@ -148,6 +149,22 @@ void BM_DenseMusicWorstCall(benchmark::State& state) {
   state.counters["worst_call_ms"] = worst;
 }
 BENCHMARK(BM_DenseMusicWorstCall)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// The most a piece may hold, a note every millisecond: what loading the
+// largest piece that is still played costs the start click.
+void BM_LoadLargestPlayablePiece(benchmark::State& state) {
+  test::TempDir dir;
+  const std::string path = dir.write("large.mid", test::manyNotesMidi(kMostEvents / 2 - 1, 1));
+  auto device = std::make_shared<MixerDevice>();
+  MidiMusicOutput music(device);
+  if (!device->open()) {
+    state.SkipWithError("no audio device");
+    return;
+  }
+  music.open();
+  for (auto _ : state) benchmark::DoNotOptimize(music.load(path));
+}
+BENCHMARK(BM_LoadLargestPlayablePiece)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace vellumo

@@ -16,13 +16,6 @@ void putBig(Bytes& out, std::uint32_t value, int bytes) {
   for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
 
-// A MIDI variable-length quantity: seven bits a byte, most significant first.
-void putVariable(Bytes& out, std::uint32_t value) {
-  Bytes groups{static_cast<unsigned char>(value & 0x7F)};
-  for (value >>= 7; value != 0; value >>= 7) groups.push_back(static_cast<unsigned char>(0x80 | (value & 0x7F)));
-  out.insert(out.end(), groups.rbegin(), groups.rend());
-}
-
 void putText(Bytes& out, const char* text) {
   for (; *text; ++text) out.push_back(static_cast<unsigned char>(*text));
 }
@@ -30,22 +23,29 @@ void putText(Bytes& out, const char* text) {
 // At the default 120 beats a minute and 480 ticks a beat, a second is 960 ticks.
 constexpr std::uint32_t kTicksPerSecond = 960;
 
-// `track` ends with the time from its last event to its end.
-Bytes singleTrackMidi(Bytes track) {
-  track.insert(track.end(), {0xFF, 0x2F, 0x00});  // end of track
+}  // namespace
+
+void putVariable(Bytes& out, std::uint32_t value) {
+  Bytes groups{static_cast<unsigned char>(value & 0x7F)};
+  for (value >>= 7; value != 0; value >>= 7) groups.push_back(static_cast<unsigned char>(0x80 | (value & 0x7F)));
+  out.insert(out.end(), groups.rbegin(), groups.rend());
+}
+
+Bytes midiFile(std::uint16_t format, std::uint16_t division, std::vector<Bytes> tracks) {
   Bytes out;
   putText(out, "MThd");
   putBig(out, 6, 4);
-  putBig(out, 0, 2);  // one track
-  putBig(out, 1, 2);
-  putBig(out, kTicksPerSecond / 2, 2);
-  putText(out, "MTrk");
-  putBig(out, static_cast<std::uint32_t>(track.size()), 4);
-  out.insert(out.end(), track.begin(), track.end());
+  putBig(out, format, 2);
+  putBig(out, static_cast<std::uint32_t>(tracks.size()), 2);
+  putBig(out, division, 2);
+  for (Bytes& track : tracks) {
+    track.insert(track.end(), {0xFF, 0x2F, 0x00});  // end of track
+    putText(out, "MTrk");
+    putBig(out, static_cast<std::uint32_t>(track.size()), 4);
+    out.insert(out.end(), track.begin(), track.end());
+  }
   return out;
 }
-
-}  // namespace
 
 Bytes levelWav(std::int16_t level, int frames) {
   const auto dataBytes = static_cast<std::uint32_t>(frames) * 4;
@@ -74,15 +74,18 @@ Bytes oneNoteMidi(int restSeconds) {
   putVariable(track, kTicksPerSecond / 2);
   track.insert(track.end(), {0x80, 0x3C, 0x40});  // off
   putVariable(track, static_cast<std::uint32_t>(restSeconds) * kTicksPerSecond);
-  return singleTrackMidi(std::move(track));
+  return midiFile(0, kTicksPerSecond / 2, {std::move(track)});
 }
 
-Bytes denseMidi(int notePairs) {
+Bytes manyNotesMidi(int notePairs, int ticksApart) {
   Bytes track;
   track.reserve(static_cast<std::size_t>(notePairs) * 8);
-  for (int i = 0; i < notePairs; ++i) track.insert(track.end(), {0x00, 0x90, 0x3C, 0x64, 0x00, 0x80, 0x3C, 0x40});
+  for (int i = 0; i < notePairs; ++i) {
+    putVariable(track, i == 0 ? 0 : static_cast<std::uint32_t>(ticksApart));
+    track.insert(track.end(), {0x90, 0x3C, 0x64, 0x00, 0x80, 0x3C, 0x40});
+  }
   track.push_back(0x00);
-  return singleTrackMidi(std::move(track));
+  return midiFile(0, kTicksPerSecond / 2, {std::move(track)});
 }
 
 }  // namespace vellumo::test
