@@ -2,7 +2,9 @@
 # A colour's WAV and the music's MIDI file go bad while the program runs, in
 # each way a file can: the colour click plays the short default sound, the
 # music button stays silent, the window keeps answering, and each works
-# again once the good file is back. Heard through the disk audio driver.
+# again once the good file is back. Last, a MIDI file too dense to play, with
+# the music on: the window answers and SIGTERM ends the program as ever.
+# Heard through the disk audio driver.
 source "$(dirname "$0")/lib.sh" "$1"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/audio.raw
 readonly RATE=44100
@@ -113,5 +115,18 @@ for kind in missing empty truncated random huge other pipe directory devzero unr
   echo "bad sound files: $kind passed"
 done
 
-app_running || fail "the program ended"
+# 262,144 notes struck and released at the first tick, within the size a
+# MIDI file may have.
+printf '\0\220\74\144\0\200\74\100' >"$WORK/notes"
+for _ in $(seq 18); do cat "$WORK/notes" "$WORK/notes" >"$WORK/more" && mv "$WORK/more" "$WORK/notes"; done
+{
+  printf 'MThd\0\0\0\6\0\0\0\1\1\340MTrk\0\40\0\4'
+  cat "$WORK/notes"
+  printf '\0\377\57\0'
+} >"$MIDI"
+press_at $MUSIC_X $MUSIC_Y
+answers
+kill -TERM "$APP_PID"
+wait_app_exit 20
+[ "$APP_STATUS" = 0 ] || fail "SIGTERM with a dense piece: status $APP_STATUS"
 echo "bad sound files: passed"
