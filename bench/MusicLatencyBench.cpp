@@ -5,7 +5,8 @@
 // The median and the 99th percentile are reported as counters; the first
 // click of a session, which also readies the synthesiser, is reported alone.
 // A second benchmark gives a piece far too dense to play and reports the
-// longest that the start click or one tick of the music timer took.
+// longest that the start click or one tick of the music timer took; a third
+// times loading the largest piece that is still played.
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -16,9 +17,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
+#include "bench/DiskAudio.h"
 #include "platform/LoadError.h"
 #include "platform/MidiFile.h"
 #include "platform/MidiMusicOutput.h"
@@ -85,7 +88,24 @@ double millisSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// A music output on a device of its own, open.
+struct OpenMusic {
+  std::shared_ptr<MixerDevice> device = std::make_shared<MixerDevice>();
+  MidiMusicOutput music{device};
+};
+
+// Whether the output could be opened; the benchmark is skipped when not.
+bool opened(benchmark::State& state, OpenMusic& output) {
+  if (!output.device->open()) {
+    state.SkipWithError("no audio device");
+    return false;
+  }
+  output.music.open();
+  return true;
+}
+
 void BM_MusicClickToFirstSound(benchmark::State& state) {
+  // The output is opened by the first click, as in the program.
   auto device = std::make_shared<MixerDevice>();
   MidiMusicOutput music(device);
   if (!device->open()) {
@@ -121,13 +141,9 @@ BENCHMARK(BM_MusicClickToFirstSound)->Unit(benchmark::kMillisecond)->Iterations(
 void BM_DenseMusicWorstCall(benchmark::State& state) {
   test::TempDir dir;
   const std::string path = dir.write("dense.mid", test::manyNotesMidi(499'975));
-  auto device = std::make_shared<MixerDevice>();
-  MidiMusicOutput music(device);
-  if (!device->open()) {
-    state.SkipWithError("no audio device");
-    return;
-  }
-  music.open();
+  OpenMusic output;
+  if (!opened(state, output)) return;
+  MidiMusicOutput& music = output.music;
   double worst = 0;
   for (auto _ : state) {
     auto start = Clock::now();
@@ -155,26 +171,13 @@ BENCHMARK(BM_DenseMusicWorstCall)->Unit(benchmark::kMillisecond)->Iterations(1)-
 void BM_LoadLargestPlayablePiece(benchmark::State& state) {
   test::TempDir dir;
   const std::string path = dir.write("large.mid", test::manyNotesMidi(kMostEvents / 2 - 1, 1));
-  auto device = std::make_shared<MixerDevice>();
-  MidiMusicOutput music(device);
-  if (!device->open()) {
-    state.SkipWithError("no audio device");
-    return;
-  }
-  music.open();
-  for (auto _ : state) benchmark::DoNotOptimize(music.load(path));
+  OpenMusic output;
+  if (!opened(state, output)) return;
+  for (auto _ : state) benchmark::DoNotOptimize(output.music.load(path));
 }
 BENCHMARK(BM_LoadLargestPlayablePiece)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace vellumo
 
-int main(int argc, char** argv) {
-  // The disk driver plays in real time into a file, as a sound card would.
-  ::setenv("SDL_AUDIODRIVER", "disk", 0);
-  ::setenv("SDL_DISKAUDIOFILE", "/dev/null", 0);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return vellumo::bench::runOnDiskAudio(argc, argv); }

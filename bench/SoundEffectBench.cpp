@@ -9,9 +9,9 @@
 #include <time.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 
+#include "bench/DiskAudio.h"
 #include "platform/EffectChannel.h"
 #include "platform/MixerDevice.h"
 #include "platform/WavSound.h"
@@ -71,11 +71,4 @@ BENCHMARK(BM_SlowestSoundEffectClick)->Unit(benchmark::kMillisecond)->Iterations
 }  // namespace
 }  // namespace vellumo
 
-int main(int argc, char** argv) {
-  ::setenv("SDL_AUDIODRIVER", "disk", 0);
-  ::setenv("SDL_DISKAUDIOFILE", "/dev/null", 0);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return vellumo::bench::runOnDiskAudio(argc, argv); }
