@@ -117,7 +117,8 @@ void readTrack(std::span<const unsigned char> chunk, Tracks& tracks) {
     const std::uint32_t length = variableLength(in);
     if (type == 0x2F) break;  // end of track
     if (type == 0x51 && length == 3) {
-      const std::uint32_t micros = std::uint32_t{in.u8()} << 16 | std::uint32_t{in.u8()} << 8 | in.u8();
+      const std::uint32_t high = in.u8(), middle = in.u8(), low = in.u8();
+      const std::uint32_t micros = high << 16 | middle << 8 | low;
       if (micros == 0) continue;  // a tempo at which time stands still means nothing
       tracks.countOne();
       tracks.tempos.push_back({tick, micros});
