@@ -3,14 +3,13 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <cstring>
 #include <exception>
-#include <span>
 #include <utility>
 #include <vector>
 
 #include "platform/DefaultSound.h"
 #include "platform/MixerDevice.h"
+#include "platform/WavSound.h"
 
 namespace vellumo {
 
@@ -18,26 +17,10 @@ namespace {
 
 // The only channel sound effects use: playing on it cuts what it still plays.
 constexpr int kEffectChannel = 0;
-// An effect lasts seconds; this is minutes of CD-quality sound. A larger file
-// is not read at all, so a click never stalls on one.
+// A larger file is not read at all, so a click never stalls on one.
 constexpr std::int64_t kLargestSoundFile = 16 << 20;
 
-bool isWav(std::span<const unsigned char> bytes) {
-  return bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 &&
-         std::memcmp(bytes.data() + 8, "WAVE", 4) == 0;
-}
-
-// Decodes a WAV held in memory into the device's format; null when it cannot be.
-Mix_Chunk* decodeWav(std::span<const unsigned char> bytes) {
-  if (!isWav(bytes)) return nullptr;
-  SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-  if (stream == nullptr) return nullptr;
-  return Mix_LoadWAV_RW(stream, SDL_TRUE);
-}
-
 }  // namespace
-
-void EffectChannel::ChunkDeleter::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 
 EffectChannel::EffectChannel(std::shared_ptr<MixerDevice> device) : device_(std::move(device)) {}
 
@@ -71,12 +54,12 @@ Mix_Chunk* EffectChannel::soundFor(const std::string& path) {
   const std::vector<unsigned char> bytes = readFileBytes(path, kLargestSoundFile);
   DecodedFile& fresh = decoded_[path];
   fresh.stamp = stamp;
-  fresh.chunk.reset(decodeWav(bytes));
+  fresh.chunk = decodeWav(bytes);
   return fresh.chunk.get();
 }
 
 Mix_Chunk* EffectChannel::defaultSound() {
-  if (!defaultSound_) defaultSound_.reset(decodeWav(defaultSoundWav()));
+  if (!defaultSound_) defaultSound_ = decodeWav(defaultSoundWav());
   return defaultSound_.get();
 }
 

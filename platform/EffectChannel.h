@@ -8,8 +8,7 @@
 #include <unordered_map>
 
 #include "platform/FileBytes.h"
-
-struct Mix_Chunk;
+#include "platform/WavSound.h"
 
 namespace vellumo {
 
@@ -27,16 +26,11 @@ class EffectChannel {
   void play(const std::string& path);
 
  private:
-  struct ChunkDeleter {
-    void operator()(Mix_Chunk* chunk) const;
-  };
-  using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
-
   // A decoded file and the version of the file it was decoded from; no chunk
   // when that version cannot be played.
   struct DecodedFile {
     FileStamp stamp;
-    ChunkPtr chunk;
+    SoundChunk chunk;
   };
 
   Mix_Chunk* soundFor(const std::string& path);
@@ -44,7 +38,7 @@ class EffectChannel {
 
   // Declared first: the chunks below must be freed while the device is open.
   std::shared_ptr<MixerDevice> device_;
-  ChunkPtr defaultSound_;  // decoded at its first use
+  SoundChunk defaultSound_;  // decoded at its first use
   std::unordered_map<std::string, DecodedFile> decoded_;
 };
 

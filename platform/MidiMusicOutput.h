@@ -1,7 +1,11 @@
 #pragma once
 // Music: Standard MIDI Files synthesised with the General MIDI soundfont on
-// the device the sound effects use, so neither cuts the other off.
+// the device the sound effects use, so neither cuts the other off. The
+// soundfont is read at the first open and kept for every piece after it.
+// Nothing here waits for the synthesiser: it renders on the audio thread,
+// which says when a piece has played for its own length.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -10,40 +14,45 @@
 namespace vellumo {
 
 class MixerDevice;
-struct LoadedMidiPiece;
+class MidiSequencePlayer;
+
+// The General MIDI soundfont that music is synthesised with.
+inline constexpr const char* kGeneralMidiSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 class MidiMusicOutput {
  public:
-  explicit MidiMusicOutput(std::shared_ptr<MixerDevice> device);
+  // soundFontPath: the soundfont MIDI is played with (another one only in tests).
+  explicit MidiMusicOutput(std::shared_ptr<MixerDevice> device, std::string soundFontPath = kGeneralMidiSoundFont);
   ~MidiMusicOutput();
   MidiMusicOutput(const MidiMusicOutput&) = delete;
   MidiMusicOutput& operator=(const MidiMusicOutput&) = delete;
 
-  // Throws LoadError when there is no device, no soundfont or no MIDI player.
-  // Does nothing when already open.
+  // Throws LoadError when there is no device or no soundfont. Does nothing
+  // when already open.
   void open();
   // Stops the music; pieces cannot be loaded or played until open() again.
   void close();
   // Throws LoadError when the output is closed, or the file is missing,
-  // unreadable or not a Standard MIDI File.
+  // unreadable, not a Standard MIDI File or one that cannot be played.
   MusicPiecePtr load(const std::string& path);
   // Once, from the beginning, in place of any music playing. Throws LoadError
   // when the output is closed or the piece holds no loaded music.
   void play(const MusicPiecePtr& piece);
+  // False from the moment the piece has played to its end.
   bool playing() const;
   void stop();
   // Linear, 0 to 1; anything outside is taken as the nearest end, NaN as 0.
   void setGain(double gain);
 
  private:
-  void halt();
-  void applyGain() const;
-
   std::shared_ptr<MixerDevice> device_;
+  std::string soundFontPath_;
   bool open_ = false;
   double gain_ = 1.0;
-  // Kept while it plays, even when the caller lets go of it.
-  std::shared_ptr<LoadedMidiPiece> playingPiece_;
+  // Made at the first open, with the soundfont loaded, and kept.
+  std::unique_ptr<MidiSequencePlayer> player_;
+  // The start that plays now; 0: none.
+  std::uint64_t playingStart_ = 0;
 };
 
 }  // namespace vellumo

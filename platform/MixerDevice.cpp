@@ -3,8 +3,6 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <utility>
-
 namespace vellumo {
 
 namespace {
@@ -17,8 +15,6 @@ constexpr int kFramesPerMix = 1024;
 
 }  // namespace
 
-MixerDevice::MixerDevice(std::string soundFontPath) : soundFontPath_(std::move(soundFontPath)) {}
-
 MixerDevice::~MixerDevice() {
   if (state_ != State::Open) return;
   Mix_HaltChannel(-1);
@@ -30,10 +26,6 @@ MixerDevice::~MixerDevice() {
 
 bool MixerDevice::open() {
   if (state_ != State::Untried) return state_ == State::Open;
-  // FluidSynth checks for its soundfont when the device opens and, missing
-  // it then, plays no MIDI for as long as the device stays open; so the
-  // soundfont is named first, even when only sound effects asked for the device.
-  Mix_SetSoundFonts(soundFontPath_.c_str());
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     failure_ = std::string("no audio: ") + SDL_GetError();
     state_ = State::Unavailable;
@@ -45,9 +37,6 @@ bool MixerDevice::open() {
     state_ = State::Unavailable;
     return false;
   }
-  // Loads the MIDI players now, so that whether MIDI can be played is known
-  // before a piece is loaded. Failing here only means there will be no music.
-  Mix_Init(MIX_INIT_MID);
   state_ = State::Open;
   return true;
 }

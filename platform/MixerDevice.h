@@ -9,13 +9,9 @@
 
 namespace vellumo {
 
-// The General MIDI soundfont that music is synthesised with.
-inline constexpr const char* kGeneralMidiSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
 class MixerDevice {
  public:
-  // soundFontPath: the soundfont MIDI is played with (another one only in tests).
-  explicit MixerDevice(std::string soundFontPath = kGeneralMidiSoundFont);
+  MixerDevice() = default;
   ~MixerDevice();
   MixerDevice(const MixerDevice&) = delete;
   MixerDevice& operator=(const MixerDevice&) = delete;
@@ -25,12 +21,10 @@ class MixerDevice {
   bool open();
   // Why the device could not be opened; empty while it is open or untried.
   const std::string& failure() const { return failure_; }
-  const std::string& soundFontPath() const { return soundFontPath_; }
 
  private:
   enum class State { Untried, Open, Unavailable };
 
-  std::string soundFontPath_;
   State state_ = State::Untried;
   std::string failure_;
 };

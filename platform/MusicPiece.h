@@ -12,7 +12,7 @@ namespace vellumo {
 
 struct MusicPiece {
   std::string path;
-  std::shared_ptr<void> native;  // empty in a test double
+  std::shared_ptr<const void> native;  // empty in a test double
 };
 
 }  // namespace vellumo

@@ -86,25 +86,40 @@ TEST_F(EffectsOnTheMixer, FilesThatCannotBePlayedGiveTheDefaultSound) {
   EXPECT_LT(test::peak(ding), 16384);
   EXPECT_GT(std::set<std::int16_t>(ding.begin(), ding.end()).size(), 100u);
 
-  test::Bytes truncated = test::levelWav(1000, 1000);
-  truncated.resize(30);
   test::Bytes unknownCoding = test::levelWav(1000, 1000);
   unknownCoding[20] = 0x99;  // format tag of no codec
-  std::filesystem::create_directory(dir.path("folder.wav"));
   const struct {
     const char* what;
     std::string path;
   } unplayable[] = {
-      {"a folder", dir.path("folder.wav")},
-      {"an empty file", dir.write("empty.wav", {})},
       {"text", dir.write("text.wav", {'n', 'o', 't', ' ', 'a', ' ', 's', 'o', 'u', 'n', 'd'})},
-      {"a cut-off WAV", dir.write("truncated.wav", truncated)},
       {"a WAV in no known coding", dir.write("unknown.wav", unknownCoding)},
-      {"a MIDI file", dir.write("music.wav", test::oneNoteMidi())},
+      // Decoded to the device's rate, these few bytes would be minutes of sound.
+      {"a WAV at seven samples a second", dir.write("slow.wav", test::shapedWav({.rate = 7}))},
   };
   for (const auto& file : unplayable) {
     SCOPED_TRACE(file.what);
     EXPECT_EQ(heardOf(file.path), ding);
+  }
+}
+
+TEST_F(EffectsOnTheMixer, ABadFileGivesTheDefaultSoundUntilTheGoodOneIsBack) {
+  constexpr int kFrames = test::kMixRate / 20;
+  test::FileVersions wav{test::levelWav(1000, kFrames), test::levelWav(1000, kFrames), test::oneNoteMidi()};
+  for (std::size_t at : {7, 43}) wav.hugeDeclaredSize[at] = 0x7F;  // the high bytes of the RIFF's and the sound's lengths
+  const Samples ding = heardOf(dir.path("missing.wav"));
+  const std::string path = dir.path("sound.wav");
+  for (const auto& bad : test::kBadFiles) {
+    SCOPED_TRACE(bad.what);
+    test::putBadFile(path, bad.kind, wav);
+    const bool stillGood = bad.kind == test::BadFile::Unreadable && test::readsEverything();
+    if (stillGood) {
+      EXPECT_TRUE(allAre(heardOf(path), 1000));
+    } else {
+      EXPECT_EQ(heardOf(path), ding);
+    }
+    test::putGoodFile(path, wav);
+    EXPECT_TRUE(allAre(heardOf(path), 1000)) << "the good file back plays again";
   }
 }
 

@@ -42,6 +42,13 @@ std::size_t MixTap::size() const {
   return heard_.size();
 }
 
+std::size_t MixTap::sizeOnceMixed() const {
+  // This asks under the mixer's lock, which the audio thread holds for the
+  // whole of each mix.
+  Mix_PlayingMusic();
+  return size();
+}
+
 Samples MixTap::heardFrom(std::size_t start) const {
   const std::lock_guard<std::mutex> hold(lock_);
   if (start >= heard_.size()) return {};

@@ -25,6 +25,9 @@ class MixTap {
 
   // How many frames have been mixed so far.
   std::size_t size() const;
+  // How many frames have been mixed once the mix under way, if any, is done:
+  // a request made before this call is heard in every frame from there on.
+  std::size_t sizeOnceMixed() const;
   // The frames mixed from `start` on.
   Samples heardFrom(std::size_t start) const;
   // Waits until at least `frames` more frames than `start` have been mixed;
