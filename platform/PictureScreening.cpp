@@ -28,7 +28,7 @@ bool startsWith(std::span<const unsigned char> bytes, const char* prefix) {
 
 void checkSides(std::int64_t width, std::int64_t height) {
   if (width <= 0 || height <= 0) throw LoadError("picture without pixels");
-  if (width > kMaxPictureSide || height > kMaxPictureSide) throw LoadError("picture too large");
+  if (!withinPictureLimits(width, height)) throw LoadError("picture too large");
 }
 
 // --- JPEG: walk the marker segments to the end-of-image marker ---------------
@@ -68,6 +68,7 @@ void skipEntropyCodedData(std::span<const unsigned char> bytes, ByteReader& read
 void screenJpeg(std::span<const unsigned char> bytes) {
   ByteReader reader(bytes, 2);
   bool sawFrame = false;
+  int scans = 0;
   for (;;) {
     // Stray bytes between segments are skipped, as the decoder does.
     while (reader.u8() != 0xFF) {
@@ -94,6 +95,7 @@ void screenJpeg(std::span<const unsigned char> bytes) {
     reader.skip(length);
     if (marker == 0xDA) {
       if (!sawFrame) throw LoadError("JPEG scan before its frame");
+      if (++scans > kMaxJpegScans) throw LoadError("JPEG with too many scans");
       skipEntropyCodedData(bytes, reader);
     }
   }
@@ -176,15 +178,27 @@ void screenBmp(std::span<const unsigned char> bytes) {
   }
 }
 
-// --- PNG: the header chunk ------------------------------------------------------
+// --- PNG: the header chunk, then every chunk up to the end chunk ----------------
 
 void screenPng(std::span<const unsigned char> bytes) {
+  constexpr std::uint32_t kHeader = 0x49484452, kData = 0x49444154, kEnd = 0x49454E44;  // IHDR IDAT IEND
+  constexpr std::uint32_t kLargestChunk = 0x7FFFFFFF;
   ByteReader reader(bytes, kPngSignature.size());
-  reader.skip(4);  // chunk length
-  if (reader.be32() != 0x49484452) throw LoadError("corrupt PNG");  // "IHDR"
+  if (reader.be32() != 13 || reader.be32() != kHeader) throw LoadError("corrupt PNG");
   const std::int64_t width = reader.be32();
   const std::int64_t height = reader.be32();
   checkSides(width, height);
+  reader.skip(5 + 4);  // the rest of the header, its checksum
+  bool sawData = false;
+  for (;;) {
+    const std::uint32_t length = reader.be32();
+    if (length > kLargestChunk) throw LoadError("corrupt PNG");
+    const std::uint32_t type = reader.be32();
+    reader.skip(std::size_t{length} + 4);  // data and checksum: a chunk cut short is a truncated file
+    if (type == kData) sawData = true;
+    if (type == kEnd) break;
+  }
+  if (!sawData) throw LoadError("PNG without image data");
 }
 
 // --- ICO and CUR: every image the directory points at ----------------------------

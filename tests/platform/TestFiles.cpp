@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <utility>
 
 namespace vellumo::test {
 
@@ -104,7 +105,8 @@ Bytes bmp24(const Picture& picture, bool topDown) {
   return out;
 }
 
-Bytes gif4(int width, int height, const std::array<Colour, 4>& palette, const std::vector<std::uint8_t>& indices) {
+Bytes gif4(int width, int height, const std::array<Colour, 4>& palette, const std::vector<std::uint8_t>& indices,
+           bool interlaced) {
   Bytes out;
   putText(out, "GIF89a");
   put16(out, width);
@@ -122,15 +124,26 @@ Bytes gif4(int width, int height, const std::array<Colour, 4>& palette, const st
   put16(out, 0);
   put16(out, width);
   put16(out, height);
-  out.push_back(0);
+  out.push_back(interlaced ? 0x40 : 0);
+  std::vector<int> rows;
+  for (int y = 0; y < height; ++y) rows.push_back(y);
+  if (interlaced) {
+    rows.clear();
+    constexpr std::pair<int, int> kPasses[] = {{0, 8}, {4, 8}, {2, 4}, {1, 2}};  // first row, step
+    for (const auto& [first, step] : kPasses) {
+      for (int y = first; y < height; y += step) rows.push_back(y);
+    }
+  }
+  std::vector<std::uint8_t> stored;
+  for (const int y : rows) stored.insert(stored.end(), indices.begin() + y * width, indices.begin() + (y + 1) * width);
   constexpr int kMinCodeSize = 2, kClear = 4, kEnd = 5, kCodeWidth = 3;
   out.push_back(kMinCodeSize);
   // A clear code before every two pixels keeps the table, and so the code
   // width, from ever growing: no compression, but any decoder reads it.
   CodeWriter codes;
-  for (std::size_t i = 0; i < indices.size(); ++i) {
+  for (std::size_t i = 0; i < stored.size(); ++i) {
     if (i % 2 == 0) codes.put(kClear, kCodeWidth);
-    codes.put(indices[i], kCodeWidth);
+    codes.put(stored[i], kCodeWidth);
   }
   codes.put(kEnd, kCodeWidth);
   const Bytes data = codes.finish();

@@ -1,0 +1,77 @@
+#include "HostileFiles.h"
+
+#include <zlib.h>
+
+namespace vellumo::test {
+
+namespace {
+
+void putBigEndian16(Bytes& out, std::uint32_t value) {
+  out.push_back((value >> 8) & 0xFF);
+  out.push_back(value & 0xFF);
+}
+
+void putBigEndian32(Bytes& out, std::uint32_t value) {
+  putBigEndian16(out, value >> 16);
+  putBigEndian16(out, value & 0xFFFF);
+}
+
+void putJpegSegment(Bytes& out, std::uint8_t marker, const Bytes& body) {
+  out.insert(out.end(), {0xFF, marker});
+  putBigEndian16(out, body.size() + 2);
+  out.insert(out.end(), body.begin(), body.end());
+}
+
+}  // namespace
+
+Bytes gifWithBadCodeStream() {
+  return {'G',  'I',  'F',  '8',  '9',  'a',  7,    0,    6,    0,    0x00, 0,    0,    0x2C, 0,
+          0,    0,    0,    7,    0,    6,    0,    0x00, 2,    16,   0x0A, 0x67, 0x71, 0x67, 0x67,
+          0x67, 0x67, 0x67, 0x67, 0x67, 0x67, 0x67, 0x67, 0x67, 0x67, 0x0A, 0,    0x3B};
+}
+
+Bytes pngWithChunkPastTheEnd() {
+  Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  const Bytes header{'I', 'H', 'D', 'R', 0, 0, 0, 131, 0, 0, 0, 122, 8, 2, 0, 0, 0};  // 131x122 RGB
+  putBigEndian32(out, 13);
+  out.insert(out.end(), header.begin(), header.end());
+  putBigEndian32(out, crc32(0, header.data(), header.size()));
+  putBigEndian32(out, 65536);
+  out.insert(out.end(), {'g', 'A', 'M', 'A'});
+  putBigEndian32(out, 45455);  // the first four of the 65536 bytes
+  return out;
+}
+
+Bytes jpegScanBomb(std::size_t size) {
+  Bytes frame;
+  Bytes quantisation{0};
+  quantisation.resize(65, 1);
+  putJpegSegment(frame, 0xDB, quantisation);
+  putJpegSegment(frame, 0xC2, {8, 0x10, 0x00, 0x10, 0x00, 1, 1, 0x11, 0});  // progressive, 4096x4096, grey
+  // One DC and one AC table, each with a single one-bit code.
+  Bytes tables{0x00, 1};
+  tables.resize(tables.size() + 15, 0);
+  tables.insert(tables.end(), {0, 0x10, 1});
+  tables.resize(tables.size() + 15, 0);
+  tables.push_back(0);
+  putJpegSegment(frame, 0xC4, tables);
+  putJpegSegment(frame, 0xDA, {1, 1, 0x00, 0, 0, 0x00});  // the DC scan
+
+  // Start and end markers and a comment that makes up the size exactly.
+  constexpr std::size_t kMarkers = 2 + 2, kCommentHeader = 4, kScanBytes = 10;
+  const std::size_t scans = (size - kMarkers - kCommentHeader - frame.size()) / kScanBytes;
+  const std::size_t commentBytes = size - kMarkers - kCommentHeader - frame.size() - scans * kScanBytes;
+  Bytes out{0xFF, 0xD8};
+  putJpegSegment(out, 0xFE, Bytes(commentBytes, ' '));
+  out.insert(out.end(), frame.begin(), frame.end());
+  for (std::size_t i = 0; i < scans; ++i) putJpegSegment(out, 0xDA, {1, 1, 0x00, 1, 63, 0x00});
+  out.insert(out.end(), {0xFF, 0xD9});
+  return out;
+}
+
+Bytes paddedTo(Bytes bytes, std::size_t size) {
+  bytes.resize(size, 0);
+  return bytes;
+}
+
+}  // namespace vellumo::test
