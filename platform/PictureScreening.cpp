@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/ByteReader.h"
+#include "platform/GifCodeStream.h"
 #include "platform/IconDirectory.h"
 #include "platform/LoadError.h"
 #include "platform/Picture.h"
@@ -85,6 +86,10 @@ void screenJpeg(std::span<const unsigned char> bytes) {
     const std::size_t length = reader.be16();
     if (length < 2) throw LoadError("corrupt JPEG");
     if (isStartOfFrame(marker)) {
+      // Baseline, extended and progressive with Huffman coding are what
+      // cameras and programs write. Arithmetic coding decodes ten times as
+      // slowly, and lossless or hierarchical frames are not read at all.
+      if (marker > 0xC2) throw LoadError("JPEG of a kind the program does not read");
       reader.skip(1);  // sample precision
       const int height = reader.be16();
       const int width = reader.be16();
@@ -131,8 +136,7 @@ void screenGif(std::span<const unsigned char> bytes) {
         const int height = reader.le16();
         checkSides(width, height);
         skipColourTable(reader, reader.u8());
-        reader.skip(1);  // LZW minimum code size
-        skipSubBlocks(reader);
+        countClearCodes(reader, kMaxGifClearCodes);
         return;
       }
       case 0x3B:

@@ -64,7 +64,7 @@ TEST_F(PictureCacheTest, DropsThePictureUsedLongestAgoToStayWithinItsBudget) {
   EXPECT_EQ(small.heldBytes(), 3 * onePicture);
 }
 
-// Every thumbnail replaced by a picture as large as the decoder takes (12 MB
+// Every thumbnail replaced by a picture as large as the decoder takes (6 MB
 // decoded, a few kilobytes on disk): the cache holds no more than its budget.
 TEST_F(PictureCacheTest, TwentyFiveLargestPicturesStayWithinTheBudget) {
   constexpr int kWide = 2048, kHigh = kMaxPicturePixels / kWide;

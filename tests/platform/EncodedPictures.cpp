@@ -78,9 +78,9 @@ Bytes pngFile(const Picture& picture, PngKind kind) {
 
 namespace {
 
-// Compresses grey or RGB rows; `script` chooses the scans of a progressive file.
-Bytes compressJpeg(int width, int height, int components, const std::vector<unsigned char>& samples, int quality,
-                   const std::vector<jpeg_scan_info>& script) {
+// Compresses a picture; `script` chooses the scans of a progressive file, whose
+// colour is kept at full resolution.
+Bytes compressJpeg(const Picture& picture, int quality, const std::vector<jpeg_scan_info>& script) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
   info.err = jpeg_std_error(&errors);
@@ -88,20 +88,26 @@ Bytes compressJpeg(int width, int height, int components, const std::vector<unsi
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
   jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = width;
-  info.image_height = height;
-  info.input_components = components;
-  info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+  info.image_width = picture.width;
+  info.image_height = picture.height;
+  info.input_components = 3;
+  info.in_color_space = JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, quality, TRUE);
   if (!script.empty()) {
+    info.comp_info[0].h_samp_factor = info.comp_info[0].v_samp_factor = 1;
     info.scan_info = script.data();
     info.num_scans = static_cast<int>(script.size());
   }
   jpeg_start_compress(&info, TRUE);
+  std::vector<unsigned char> row(static_cast<std::size_t>(picture.width) * 3);
   while (info.next_scanline < info.image_height) {
-    auto* row = const_cast<JSAMPROW>(samples.data() + std::size_t{info.next_scanline} * width * components);
-    jpeg_write_scanlines(&info, &row, 1);
+    for (int x = 0; x < picture.width; ++x) {
+      const Colour c = picture.at(x, static_cast<int>(info.next_scanline));
+      row[3 * x] = red(c), row[3 * x + 1] = green(c), row[3 * x + 2] = blue(c);
+    }
+    JSAMPROW rows[] = {row.data()};
+    jpeg_write_scanlines(&info, rows, 1);
   }
   jpeg_finish_compress(&info);
   Bytes out(buffer, buffer + size);
@@ -112,24 +118,20 @@ Bytes compressJpeg(int width, int height, int components, const std::vector<unsi
 
 }  // namespace
 
-Bytes jpegFile(const Picture& picture, int quality) {
-  std::vector<unsigned char> samples;
-  for (Colour c : picture.pixels) samples.insert(samples.end(), {red(c), green(c), blue(c)});
-  return compressJpeg(picture.width, picture.height, 3, samples, quality, {});
-}
+Bytes jpegFile(const Picture& picture, int quality) { return compressJpeg(picture, quality, {}); }
 
-Bytes progressiveJpeg(int width, int height, int scans) {
-  if (scans < 2 || scans > 64) throw std::invalid_argument("2 to 64 scans");
-  std::vector<jpeg_scan_info> script;
-  script.push_back({1, {0}, 0, 0, 0, 0});  // DC
-  const int bands = scans - 1;
-  for (int band = 0; band < bands; ++band) {
-    const int first = 1 + band * 63 / bands, last = (band + 1) * 63 / bands;
-    script.push_back({1, {0}, first, last, 0, 0});
+Bytes progressiveJpeg(const Picture& picture, int scans, int quality) {
+  constexpr int kComponents = 3, kCoefficients = 63;
+  if (scans < 1 + kComponents || scans > 1 + kComponents * kCoefficients) throw std::invalid_argument("scans");
+  std::vector<jpeg_scan_info> script{{kComponents, {0, 1, 2}, 0, 0, 0, 0}};  // the DC coefficients
+  for (int component = 0; component < kComponents; ++component) {
+    const int bands = (scans - 1) / kComponents + (component < (scans - 1) % kComponents ? 1 : 0);
+    for (int band = 0; band < bands; ++band) {
+      const int first = 1 + band * kCoefficients / bands, last = (band + 1) * kCoefficients / bands;
+      script.push_back({1, {component}, first, last, 0, 0});
+    }
   }
-  std::vector<unsigned char> samples(static_cast<std::size_t>(width) * height);
-  for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<unsigned char>(i * 7 % 251);
-  return compressJpeg(width, height, 1, samples, 90, script);
+  return compressJpeg(picture, quality, script);
 }
 
 }  // namespace vellumo::test

@@ -12,10 +12,12 @@ enum class PngKind { Rgb, RgbaHalfOpaque, PaletteWithTransparency, Grey16, Inter
 // most 256 colours and makes the first one transparent.
 Bytes pngFile(const Picture& picture, PngKind kind);
 
+// Baseline, colour at half resolution (what most cameras and programs write).
 Bytes jpegFile(const Picture& picture, int quality = 90);
 
-// A grey progressive JPEG of exactly `scans` scans (2 to 64): the DC
-// coefficients, then the AC coefficients in bands.
-Bytes progressiveJpeg(int width, int height, int scans);
+// Progressive, colour at full resolution, in exactly `scans` scans (4 to
+// 190): the DC coefficients of all three colour components, then each
+// component's AC coefficients in bands.
+Bytes progressiveJpeg(const Picture& picture, int scans, int quality = 90);
 
 }  // namespace vellumo::test

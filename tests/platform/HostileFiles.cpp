@@ -1,6 +1,10 @@
 #include "HostileFiles.h"
 
+#include "EncodedPictures.h"
+
 #include <zlib.h>
+
+#include <algorithm>
 
 namespace vellumo::test {
 
@@ -67,6 +71,60 @@ Bytes jpegScanBomb(std::size_t size) {
   for (std::size_t i = 0; i < scans; ++i) putJpegSegment(out, 0xDA, {1, 1, 0x00, 1, 63, 0x00});
   out.insert(out.end(), {0xFF, 0xD9});
   return out;
+}
+
+Bytes gifOfClearCodes(std::size_t clearCodes) {
+  Bytes out{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255,  // two colours
+            0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0x00, 2};
+  // Codes of three bits: clear (4) again and again, pixel 1, end (5).
+  std::vector<unsigned> codes(clearCodes, 4);
+  codes.insert(codes.end(), {1, 5});
+  Bytes data;
+  std::uint32_t bits = 0;
+  int count = 0;
+  for (const unsigned code : codes) {
+    bits |= code << count;
+    for (count += 3; count >= 8; count -= 8, bits >>= 8) data.push_back(bits & 0xFF);
+  }
+  if (count > 0) data.push_back(bits & 0xFF);
+  for (std::size_t at = 0; at < data.size(); at += 255) {
+    const std::size_t size = std::min<std::size_t>(255, data.size() - at);
+    out.push_back(static_cast<unsigned char>(size));
+    out.insert(out.end(), data.begin() + at, data.begin() + at + size);
+  }
+  out.insert(out.end(), {0, 0x3B});
+  return out;
+}
+
+namespace {
+
+// `bytes` with copies of `filler` inserted at `at` until no more fit in `size`.
+Bytes grownWith(Bytes bytes, std::size_t at, const Bytes& filler, std::size_t size) {
+  const std::size_t copies = (size - bytes.size()) / filler.size();
+  Bytes fill;
+  fill.reserve(copies * filler.size());
+  for (std::size_t i = 0; i < copies; ++i) fill.insert(fill.end(), filler.begin(), filler.end());
+  bytes.insert(bytes.begin() + at, fill.begin(), fill.end());
+  return bytes;
+}
+
+}  // namespace
+
+Bytes jpegOfManySegments(std::size_t size) {
+  constexpr std::size_t kAfterStart = 2;
+  return grownWith(jpegFile(Picture(8, 8)), kAfterStart, {0xFF, 0xFE, 0, 2}, size);  // empty comments
+}
+
+Bytes pngOfManyChunks(std::size_t size) {
+  constexpr std::size_t kAfterHeader = 8 + 25;
+  const Bytes emptyPrivateChunk{0, 0, 0, 0, 'v', 'l', 'M', 'o', 0xB6, 0x07, 0x5F, 0x99};
+  return grownWith(pngFile(Picture(1, 1), PngKind::Rgb), kAfterHeader, emptyPrivateChunk, size);
+}
+
+Bytes gifOfManyExtensions(std::size_t size) {
+  constexpr std::size_t kAfterColourTable = 13 + 12;
+  const std::array<Colour, 4> palette{};
+  return grownWith(gif4(1, 1, palette, {0}), kAfterColourTable, {0x21, 0xFE, 0}, size);  // empty comments
 }
 
 Bytes paddedTo(Bytes bytes, std::size_t size) {

@@ -21,6 +21,16 @@ Bytes pngWithChunkPastTheEnd();
 // fit in `size` bytes: each costs the decoder a pass over the whole picture.
 Bytes jpegScanBomb(std::size_t size);
 
+// A 1x1 GIF whose code stream holds `clearCodes` clear codes before its one
+// pixel: each makes the decoder reset its code table.
+Bytes gifOfClearCodes(std::size_t clearCodes);
+
+// Small valid pictures grown to `size` bytes with as many empty segments,
+// chunks or extension blocks as fit: each costs a reader a little.
+Bytes jpegOfManySegments(std::size_t size);
+Bytes pngOfManyChunks(std::size_t size);
+Bytes gifOfManyExtensions(std::size_t size);
+
 // The bytes followed by zeros up to `size`.
 Bytes paddedTo(Bytes bytes, std::size_t size);
 

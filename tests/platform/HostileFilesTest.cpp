@@ -41,6 +41,7 @@ TEST(HostileFiles, FilesThatOnceBrokeTheDecodersAreRefused) {
       {"PNG with a chunk past its end (froze)", test::pngWithChunkPastTheEnd()},
       {"the same as a thumbnail", test::paddedTo(test::pngWithChunkPastTheEnd(), kThumbnailBytes)},
       {"JPEG scan bomb as GALERIJA-4.JPG (stalled)", test::jpegScanBomb(kGalleryBackgroundBytes)},
+      {"GIF of clear codes as GALERIJA-4.JPG", test::paddedTo(test::gifOfClearCodes(450'000), kGalleryBackgroundBytes)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -48,11 +49,18 @@ TEST(HostileFiles, FilesThatOnceBrokeTheDecodersAreRefused) {
   }
 }
 
-// Counted, not timed: the scan bomb never reaches the decoder.
+// Counted, not timed: the scan bomb never reaches the decoder, nor does a GIF
+// of nothing but clear codes.
 TEST(HostileFiles, JpegScansAreLimited) {
-  EXPECT_NO_THROW(decodePictureBytes(test::progressiveJpeg(64, 64, kMaxJpegScans)));
-  EXPECT_THROW(screenPicture(test::progressiveJpeg(64, 64, kMaxJpegScans + 1)), LoadError);
+  const Picture picture(64, 64, rgb(10, 200, 30));
+  EXPECT_NO_THROW(decodePictureBytes(test::progressiveJpeg(picture, kMaxJpegScans)));
+  EXPECT_THROW(screenPicture(test::progressiveJpeg(picture, kMaxJpegScans + 1)), LoadError);
   EXPECT_THROW(screenPicture(test::jpegScanBomb(kGalleryBackgroundBytes)), LoadError);
+}
+
+TEST(HostileFiles, GifClearCodesAreLimited) {
+  EXPECT_NO_THROW(decodePictureBytes(test::gifOfClearCodes(kMaxGifClearCodes)));
+  EXPECT_THROW(screenPicture(test::gifOfClearCodes(kMaxGifClearCodes + 1)), LoadError);
 }
 
 // What the process writes to standard error while this lives.

@@ -64,16 +64,20 @@ void putBigEndian32(Bytes& bytes, std::size_t at, std::uint32_t value) {
 }
 
 // Real files whose headers are then changed to claim 30000 x 30000.
-Bytes jpegClaiming30000() {
-  Bytes bytes = jpeg(8, 8);
+// Where the frame header of a baseline JPEG starts, at its marker.
+std::size_t frameHeaderAt(const Bytes& bytes) {
   for (std::size_t i = 2; i + 8 < bytes.size(); ++i) {
-    if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) {
-      putBigEndian16(bytes, i + 5, 30000);
-      putBigEndian16(bytes, i + 7, 30000);
-      return bytes;
-    }
+    if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) return i;
   }
   throw std::runtime_error("no SOF0 in the saved JPEG");
+}
+
+Bytes jpegClaiming30000() {
+  Bytes bytes = jpeg(8, 8);
+  const std::size_t frame = frameHeaderAt(bytes);
+  putBigEndian16(bytes, frame + 5, 30000);
+  putBigEndian16(bytes, frame + 7, 30000);
+  return bytes;
 }
 Bytes gifClaiming30000() {
   Bytes bytes = gifOfSize(2, 2);
@@ -116,6 +120,13 @@ Picture gradient(bool grey) {
   return picture;
 }
 
+// Ten thousand pixels, each its own code: more codes than a code table holds.
+Picture fourColourPattern() {
+  Picture picture(100, 100);
+  for (int i = 0; i < 100 * 100; ++i) picture.pixels[i] = kPalette[(i * 7 / 3) % 4];
+  return picture;
+}
+
 std::vector<std::uint8_t> indicesOf(const Picture& picture) {
   std::vector<std::uint8_t> indices;
   for (Colour c : picture.pixels) indices.push_back(std::find(kPalette.begin(), kPalette.end(), c) - kPalette.begin());
@@ -127,6 +138,7 @@ TEST(PictureDecoder, LosslessFormatsDecodeToExactColours) {
   const Picture six = sixColours();
   const Picture marked = diagonal(kPalette[0], kPalette[1]);
   const Picture colours = gradient(false), greys = gradient(true);
+  const Picture large = fourColourPattern();
   const struct {
     const char* name;
     Bytes bytes;
@@ -136,6 +148,7 @@ TEST(PictureDecoder, LosslessFormatsDecodeToExactColours) {
       {"top-down BMP", test::bmp24(six, /*topDown=*/true), six},
       {"GIF", test::gif4(11, 11, kPalette, indicesOf(marked)), marked},
       {"interlaced GIF", test::gif4(11, 11, kPalette, indicesOf(marked), /*interlaced=*/true), marked},
+      {"GIF past a full code table", test::gif4(100, 100, kPalette, indicesOf(large)), large},
       {"RGB PNG", test::pngFile(colours, PngKind::Rgb), colours},
       {"half-transparent PNG", test::pngFile(colours, PngKind::RgbaHalfOpaque), colours},
       {"palette PNG", test::pngFile(colours, PngKind::PaletteWithTransparency), colours},
@@ -196,6 +209,13 @@ Bytes jpegWithScanCutShort() {
   throw std::runtime_error("no scan in the saved JPEG");
 }
 
+// Arithmetic coding and the lossless frames are marked in the frame header.
+Bytes jpegWithFrame(std::uint8_t marker) {
+  Bytes bytes = jpeg(8, 8);
+  bytes[frameHeaderAt(bytes) + 1] = marker;
+  return bytes;
+}
+
 Bytes gifWithoutColourTable() {
   Bytes bytes = gifOfSize(4, 4);
   bytes[10] &= 0x7F;  // no global table, and no local one either
@@ -230,6 +250,8 @@ TEST(PictureDecoder, BadFilesGiveLoadError) {
       {"cut.BMP", firstBytes(goodBmp, 0.5)},
       {"cut.PNG", firstBytes(goodPng, 0.5)},
       {"scan-cut-short.JPG", jpegWithScanCutShort()},
+      {"arithmetic-coded.JPG", jpegWithFrame(0xC9)},
+      {"lossless.JPG", jpegWithFrame(0xC3)},
       {"no-colours.GIF", gifWithoutColourTable()},
       {"text.JPG", text},
       {"sound.JPG", test::wavFile()},

@@ -136,16 +136,21 @@ Bytes gif4(int width, int height, const std::array<Colour, 4>& palette, const st
   }
   std::vector<std::uint8_t> stored;
   for (const int y : rows) stored.insert(stored.end(), indices.begin() + y * width, indices.begin() + (y + 1) * width);
-  constexpr int kMinCodeSize = 2, kClear = 4, kEnd = 5, kCodeWidth = 3;
+  constexpr int kMinCodeSize = 2, kClear = 4, kEnd = 5, kMaxCodeWidth = 12;
   out.push_back(kMinCodeSize);
-  // A clear code before every two pixels keeps the table, and so the code
-  // width, from ever growing: no compression, but any decoder reads it.
+  // One clear code, then every pixel as a code of its own: no compression,
+  // but any decoder reads it. The decoder adds a table entry for each code
+  // after the first and reads one bit more once the entries fill the width;
+  // a full table is kept as it is.
   CodeWriter codes;
+  int codeWidth = kMinCodeSize + 1, nextEntry = kEnd + 1;
+  codes.put(kClear, codeWidth);
   for (std::size_t i = 0; i < stored.size(); ++i) {
-    if (i % 2 == 0) codes.put(kClear, kCodeWidth);
-    codes.put(stored[i], kCodeWidth);
+    codes.put(stored[i], codeWidth);
+    if (i > 0 && nextEntry < (1 << kMaxCodeWidth)) ++nextEntry;
+    if (nextEntry == (1 << codeWidth) && codeWidth < kMaxCodeWidth) ++codeWidth;
   }
-  codes.put(kEnd, kCodeWidth);
+  codes.put(kEnd, codeWidth);
   const Bytes data = codes.finish();
   for (std::size_t at = 0; at < data.size(); at += 255) {
     const std::size_t size = std::min<std::size_t>(255, data.size() - at);
