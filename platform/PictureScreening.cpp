@@ -106,7 +106,7 @@ void screenJpeg(std::span<const unsigned char> bytes) {
   }
 }
 
-// --- GIF: the screen, then blocks up to the end of the first image's data -----
+// --- GIF: the screen, then every block up to the trailer -----------------------
 
 void skipSubBlocks(ByteReader& reader) {
   for (std::uint8_t size = reader.u8(); size != 0; size = reader.u8()) reader.skip(size);
@@ -124,6 +124,7 @@ void screenGif(std::span<const unsigned char> bytes) {
   const std::uint8_t screenFields = reader.u8();
   reader.skip(2);  // background colour, aspect ratio
   skipColourTable(reader, screenFields);
+  bool sawImage = false;
   for (;;) {
     switch (reader.u8()) {
       case 0x21:  // extension: label, then sub-blocks
@@ -134,13 +135,20 @@ void screenGif(std::span<const unsigned char> bytes) {
         reader.skip(4);  // left, top
         const int width = reader.le16();
         const int height = reader.le16();
-        checkSides(width, height);
         skipColourTable(reader, reader.u8());
+        if (sawImage) {
+          reader.skip(1);  // LZW minimum code size
+          skipSubBlocks(reader);
+          break;
+        }
+        checkSides(width, height);
         countClearCodes(reader, kMaxGifClearCodes);
-        return;
+        sawImage = true;
+        break;
       }
       case 0x3B:
-        throw LoadError("GIF without an image");
+        if (!sawImage) throw LoadError("GIF without an image");
+        return;
       default:
         throw LoadError("corrupt GIF");
     }

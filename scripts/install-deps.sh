@@ -12,7 +12,7 @@ packages=(
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev timgm6mb-soundfont
   libcups2-dev libcairo2-dev librsvg2-dev libjpeg-dev libgif-dev libpng-dev fonts-dejavu-core
   googletest libbenchmark-dev
-  libx11-dev xvfb xdotool x11-utils imagemagick cups poppler-utils
+  libx11-dev libxfixes-dev xvfb xdotool x11-utils imagemagick cups poppler-utils
 )
 
 missing=()

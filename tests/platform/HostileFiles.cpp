@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace vellumo::test {
 
@@ -125,6 +126,65 @@ Bytes gifOfManyExtensions(std::size_t size) {
   constexpr std::size_t kAfterColourTable = 13 + 12;
   const std::array<Colour, 4> palette{};
   return grownWith(gif4(1, 1, palette, {0}), kAfterColourTable, {0x21, 0xFE, 0}, size);  // empty comments
+}
+
+namespace {
+
+constexpr std::uint32_t kHuge = 30000;
+
+void setBigEndian(Bytes& bytes, std::size_t at, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) bytes.at(at + i) = (value >> (8 * (size - 1 - i))) & 0xFF;
+}
+void setLittleEndian(Bytes& bytes, std::size_t at, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) bytes.at(at + i) = (value >> (8 * i)) & 0xFF;
+}
+std::uint32_t littleEndian32(const Bytes& bytes, std::size_t at) {
+  return bytes.at(at) | bytes.at(at + 1) << 8 | bytes.at(at + 2) << 16 | std::uint32_t{bytes.at(at + 3)} << 24;
+}
+
+// Where the first image descriptor of a GIF starts, past the colour table
+// and any extensions.
+std::size_t gifImageDescriptorAt(const Bytes& gif) {
+  std::size_t at = 13 + ((gif.at(10) & 0x80) ? 3u << ((gif[10] & 7) + 1) : 0);
+  while (gif.at(at) == 0x21) {
+    for (at += 2; gif.at(at) != 0; at += gif[at] + 1) {
+    }
+    ++at;
+  }
+  return at;
+}
+
+}  // namespace
+
+Bytes claimingHugeSize(Bytes picture) {
+  if (picture.at(0) == 0xFF) {  // JPEG: the frame header's height and width
+    for (std::size_t at = 2; at + 8 < picture.size(); ++at) {
+      if (picture[at] == 0xFF && picture[at + 1] >= 0xC0 && picture[at + 1] <= 0xC2) {
+        setBigEndian(picture, at + 5, kHuge, 2);
+        setBigEndian(picture, at + 7, kHuge, 2);
+        return picture;
+      }
+    }
+  } else if (picture.at(0) == 'G') {  // GIF: the first image's width and height
+    const std::size_t at = gifImageDescriptorAt(picture);
+    setLittleEndian(picture, at + 5, kHuge, 2);
+    setLittleEndian(picture, at + 7, kHuge, 2);
+    return picture;
+  } else if (picture.at(0) == 'B') {
+    setLittleEndian(picture, 18, kHuge, 4);
+    setLittleEndian(picture, 22, kHuge, 4);
+    return picture;
+  } else if (picture.at(0) == 0x89) {  // PNG: the header chunk
+    setBigEndian(picture, 16, kHuge, 4);
+    setBigEndian(picture, 20, kHuge, 4);
+    return picture;
+  } else if (picture.at(0) == 0) {  // icon: the bitmap of its first entry, mask included
+    const std::size_t bitmap = littleEndian32(picture, 6 + 12);
+    setLittleEndian(picture, bitmap + 4, kHuge, 4);
+    setLittleEndian(picture, bitmap + 8, 2 * kHuge, 4);
+    return picture;
+  }
+  throw std::invalid_argument("not a picture this knows");
 }
 
 Bytes paddedTo(Bytes bytes, std::size_t size) {

@@ -31,6 +31,10 @@ Bytes jpegOfManySegments(std::size_t size);
 Bytes pngOfManyChunks(std::size_t size);
 Bytes gifOfManyExtensions(std::size_t size);
 
+// A JPEG, GIF, BMP, PNG or icon whose header is changed to claim 30000 x
+// 30000 pixels; the rest of the file stays as it was.
+Bytes claimingHugeSize(Bytes picture);
+
 // The bytes followed by zeros up to `size`.
 Bytes paddedTo(Bytes bytes, std::size_t size);
 
