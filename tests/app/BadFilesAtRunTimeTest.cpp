@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <random>
 #include <utility>
@@ -40,32 +39,28 @@ constexpr std::pair<Bad, const char*> kEveryBad[] = {
     {Bad::Unreadable, "no read permission"},
 };
 
-void write(const std::string& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-}
-
 // Puts the bad version in place of whatever the path holds.
 void putBad(const std::string& path, Bad bad, const Bytes& good, const Bytes& otherFormat) {
   fs::remove_all(path);
   switch (bad) {
     case Bad::Empty:
-      write(path, {});
+      test::writeFile(path, {});
       break;
     case Bad::Truncated:
-      write(path, Bytes(good.begin(), good.begin() + good.size() / 2));
+      test::writeFile(path, Bytes(good.begin(), good.begin() + good.size() / 2));
       break;
     case Bad::RandomBytes: {
       std::mt19937 random(7);
       Bytes noise(good.size());
       for (unsigned char& byte : noise) byte = static_cast<unsigned char>(random());
-      write(path, noise);
+      test::writeFile(path, noise);
       break;
     }
     case Bad::HugeSize:
-      write(path, test::claimingHugeSize(good));
+      test::writeFile(path, test::claimingHugeSize(good));
       break;
     case Bad::OtherFormat:
-      write(path, otherFormat);
+      test::writeFile(path, otherFormat);
       break;
     case Bad::NamedPipe:
       ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
@@ -77,7 +72,7 @@ void putBad(const std::string& path, Bad bad, const Bytes& good, const Bytes& ot
       fs::create_symlink("/dev/zero", path);
       break;
     case Bad::Unreadable:
-      write(path, good);
+      test::writeFile(path, good);
       fs::permissions(path, fs::perms::none);
       break;
   }
@@ -85,12 +80,7 @@ void putBad(const std::string& path, Bad bad, const Bytes& good, const Bytes& ot
 
 void replaceWith(const std::string& path, const Bytes& bytes) {
   fs::remove_all(path);
-  write(path, bytes);
-}
-
-Bytes readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
+  test::writeFile(path, bytes);
 }
 
 // Window positions of the elements the test uses.
@@ -146,9 +136,9 @@ class BadFilesAtRunTime : public ::testing::Test {
 
 TEST_F(BadFilesAtRunTime, LoadsFailQuietlyAndWorkAgainOnceTheGoodFileIsBack) {
   // Outline 7 as each kind of picture; the kind comes from the content.
-  const Bytes shippedOutline = readAll(program.picturePath("07.GIF"));
+  const Bytes shippedOutline = test::readAll(program.picturePath("07.GIF"));
   const Picture outlinePicture = *decodePictureBytes(shippedOutline);
-  const Bytes sound = readAll(program.assetPath("SOUND/CRVENA.WAV"));
+  const Bytes sound = test::readAll(program.assetPath("SOUND/CRVENA.WAV"));
   const struct {
     const char* kind;
     Bytes good;
@@ -186,10 +176,10 @@ TEST_F(BadFilesAtRunTime, LoadsFailQuietlyAndWorkAgainOnceTheGoodFileIsBack) {
   // The pencil's pointer: the tool is chosen even when its pointer fails,
   // and the canvas keeps the drop of the fill tool.
   const std::string brush = program.picturePath("CETKA.ICO");
-  const Bytes shippedBrush = readAll(brush);
+  const Bytes shippedBrush = test::readAll(brush);
   const PointerImage drop = decodePointerFile(program.picturePath("KANTICA8.ICO"));
   const PointerImage expectedBrush = decodePointerBytes(shippedBrush);
-  const Bytes picture = readAll(program.picturePath("YES1.JPG"));
+  const Bytes picture = test::readAll(program.picturePath("YES1.JPG"));
   const auto canvasPointerIs = [&](const PointerImage& image) {
     moveTo(kCanvasMiddle);
     return test::ProgramUnderX::waitUntil([&] {

@@ -46,8 +46,12 @@ ProgramUnderX::~ProgramUnderX() {
   std::filesystem::remove_all(runtimeDir_, ignored);
 }
 
-bool ProgramUnderX::start() {
+bool ProgramUnderX::start(const std::string& otherProgram) {
   if (!server_.start()) return false;
+  const std::string program = folder_.folder() + "/vellumo";
+  if (!otherProgram.empty()) {
+    std::filesystem::copy_file(otherProgram, program, std::filesystem::copy_options::overwrite_existing);
+  }
   ::setenv("DISPLAY", server_.display().c_str(), 1);
   screen_.emplace();
 
@@ -56,7 +60,6 @@ bool ProgramUnderX::start() {
   std::vector<char*> envp;
   for (std::string& entry : environment) envp.push_back(entry.data());
   envp.push_back(nullptr);
-  const std::string program = folder_.folder() + "/vellumo";
   const int errors = ::open((runtimeDir_ + "/stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   const int quiet = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
 
@@ -90,12 +93,22 @@ bool ProgramUnderX::waitUntil(const std::function<bool()>& check, double seconds
   }
 }
 
+bool ProgramUnderX::ended() {
+  if (pid_ > 0 && ::waitpid(pid_, &status_, WNOHANG) == pid_) pid_ = -1;
+  return pid_ < 0;
+}
+
+std::int64_t ProgramUnderX::peakMemoryKilobytes() const {
+  std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("VmHWM:")) return std::stoll(line.substr(6));
+  }
+  return -1;
+}
+
 int ProgramUnderX::waitForExit(double seconds) {
-  int status = 0;
-  const bool ended = waitUntil([&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; }, seconds);
-  if (!ended) return -1;
-  pid_ = -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  if (!waitUntil([&] { return ended(); }, seconds)) return -1;
+  return WIFEXITED(status_) ? WEXITSTATUS(status_) : 128 + WTERMSIG(status_);
 }
 
 std::string ProgramUnderX::standardError() const {

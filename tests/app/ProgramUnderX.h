@@ -7,6 +7,7 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,7 +26,12 @@ class ProgramUnderX {
   ProgramUnderX& operator=(const ProgramUnderX&) = delete;
 
   // Starts the server and the program; false when Xvfb cannot be started.
-  bool start();
+  // `program` names another build's executable to run on the same assets.
+  bool start(const std::string& program = {});
+  // True once the program has ended, by itself or killed by a signal.
+  bool ended();
+  // The program's peak resident memory so far.
+  std::int64_t peakMemoryKilobytes() const;
 
   std::string picturePath(const std::string& name) const { return folder_.folder() + "/PICTURE/" + name; }
   std::string assetPath(const std::string& relative) const { return folder_.folder() + "/" + relative; }
@@ -36,8 +42,8 @@ class ProgramUnderX {
   // Polls the check until it holds; false once `seconds` have passed.
   static bool waitUntil(const std::function<bool()>& check, double seconds = 30);
 
-  // The program's exit status once it has ended by itself within `seconds`,
-  // or -1.
+  // The program's exit status once it has ended within `seconds` (128 plus
+  // the signal that ended it), or -1.
   int waitForExit(double seconds = 30);
   // What the program has written to standard error so far.
   std::string standardError() const;
@@ -47,6 +53,7 @@ class ProgramUnderX {
   PrivateAppFolder folder_{"bad-files"};
   std::string runtimeDir_;
   pid_t pid_ = -1;
+  int status_ = 0;
   std::optional<XScreenProbe> screen_;
 };
 

@@ -64,13 +64,17 @@ TempDir::~TempDir() {
 
 std::string TempDir::write(const std::string& name, const Bytes& bytes) const {
   const std::string file = path(name);
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  writeFile(file, bytes);
   return file;
 }
 
 Bytes readAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const std::string& path, const Bytes& bytes) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 Bytes bmp24(const Picture& picture, bool topDown) {

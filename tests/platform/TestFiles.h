@@ -32,6 +32,7 @@ class TempDir {
 };
 
 Bytes readAll(const std::string& path);
+void writeFile(const std::string& path, const Bytes& bytes);
 
 // A 24-bit uncompressed BMP, rows stored bottom-up unless topDown.
 Bytes bmp24(const Picture& picture, bool topDown = false);
