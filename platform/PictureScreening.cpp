@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/ByteReader.h"
+#include "platform/GifCodeStream.h"
 #include "platform/IconDirectory.h"
 #include "platform/LoadError.h"
 #include "platform/Picture.h"
@@ -28,7 +29,7 @@ bool startsWith(std::span<const unsigned char> bytes, const char* prefix) {
 
 void checkSides(std::int64_t width, std::int64_t height) {
   if (width <= 0 || height <= 0) throw LoadError("picture without pixels");
-  if (width > kMaxPictureSide || height > kMaxPictureSide) throw LoadError("picture too large");
+  if (!withinPictureLimits(width, height)) throw LoadError("picture too large");
 }
 
 // --- JPEG: walk the marker segments to the end-of-image marker ---------------
@@ -68,6 +69,7 @@ void skipEntropyCodedData(std::span<const unsigned char> bytes, ByteReader& read
 void screenJpeg(std::span<const unsigned char> bytes) {
   ByteReader reader(bytes, 2);
   bool sawFrame = false;
+  int scans = 0;
   for (;;) {
     // Stray bytes between segments are skipped, as the decoder does.
     while (reader.u8() != 0xFF) {
@@ -84,6 +86,10 @@ void screenJpeg(std::span<const unsigned char> bytes) {
     const std::size_t length = reader.be16();
     if (length < 2) throw LoadError("corrupt JPEG");
     if (isStartOfFrame(marker)) {
+      // Baseline, extended and progressive with Huffman coding are what
+      // cameras and programs write. Arithmetic coding decodes ten times as
+      // slowly, and lossless or hierarchical frames are not read at all.
+      if (marker > 0xC2) throw LoadError("JPEG of a kind the program does not read");
       reader.skip(1);  // sample precision
       const int height = reader.be16();
       const int width = reader.be16();
@@ -94,12 +100,13 @@ void screenJpeg(std::span<const unsigned char> bytes) {
     reader.skip(length);
     if (marker == 0xDA) {
       if (!sawFrame) throw LoadError("JPEG scan before its frame");
+      if (++scans > kMaxJpegScans) throw LoadError("JPEG with too many scans");
       skipEntropyCodedData(bytes, reader);
     }
   }
 }
 
-// --- GIF: the screen, then blocks up to the end of the first image's data -----
+// --- GIF: the screen, then every block up to the trailer -----------------------
 
 void skipSubBlocks(ByteReader& reader) {
   for (std::uint8_t size = reader.u8(); size != 0; size = reader.u8()) reader.skip(size);
@@ -117,6 +124,7 @@ void screenGif(std::span<const unsigned char> bytes) {
   const std::uint8_t screenFields = reader.u8();
   reader.skip(2);  // background colour, aspect ratio
   skipColourTable(reader, screenFields);
+  bool sawImage = false;
   for (;;) {
     switch (reader.u8()) {
       case 0x21:  // extension: label, then sub-blocks
@@ -127,14 +135,20 @@ void screenGif(std::span<const unsigned char> bytes) {
         reader.skip(4);  // left, top
         const int width = reader.le16();
         const int height = reader.le16();
-        checkSides(width, height);
         skipColourTable(reader, reader.u8());
-        reader.skip(1);  // LZW minimum code size
-        skipSubBlocks(reader);
-        return;
+        if (sawImage) {
+          reader.skip(1);  // LZW minimum code size
+          skipSubBlocks(reader);
+          break;
+        }
+        checkSides(width, height);
+        countClearCodes(reader, kMaxGifClearCodes);
+        sawImage = true;
+        break;
       }
       case 0x3B:
-        throw LoadError("GIF without an image");
+        if (!sawImage) throw LoadError("GIF without an image");
+        return;
       default:
         throw LoadError("corrupt GIF");
     }
@@ -176,15 +190,27 @@ void screenBmp(std::span<const unsigned char> bytes) {
   }
 }
 
-// --- PNG: the header chunk ------------------------------------------------------
+// --- PNG: the header chunk, then every chunk up to the end chunk ----------------
 
 void screenPng(std::span<const unsigned char> bytes) {
+  constexpr std::uint32_t kHeader = 0x49484452, kData = 0x49444154, kEnd = 0x49454E44;  // IHDR IDAT IEND
+  constexpr std::uint32_t kLargestChunk = 0x7FFFFFFF;
   ByteReader reader(bytes, kPngSignature.size());
-  reader.skip(4);  // chunk length
-  if (reader.be32() != 0x49484452) throw LoadError("corrupt PNG");  // "IHDR"
+  if (reader.be32() != 13 || reader.be32() != kHeader) throw LoadError("corrupt PNG");
   const std::int64_t width = reader.be32();
   const std::int64_t height = reader.be32();
   checkSides(width, height);
+  reader.skip(5 + 4);  // the rest of the header, its checksum
+  bool sawData = false;
+  for (;;) {
+    const std::uint32_t length = reader.be32();
+    if (length > kLargestChunk) throw LoadError("corrupt PNG");
+    const std::uint32_t type = reader.be32();
+    reader.skip(std::size_t{length} + 4);  // data and checksum: a chunk cut short is a truncated file
+    if (type == kData) sawData = true;
+    if (type == kEnd) break;
+  }
+  if (!sawData) throw LoadError("PNG without image data");
 }
 
 // --- ICO and CUR: every image the directory points at ----------------------------

@@ -4,20 +4,20 @@
 #include "platform/IconDirectory.h"
 #include "platform/LoadError.h"
 #include "platform/PictureDecoder.h"
+#include "platform/PictureScreening.h"
 #include "platform/SdlSurface.h"
 
 namespace vellumo {
 
 PointerImage decodePointerBytes(std::span<const unsigned char> bytes) {
-  DecodedSurface decoded = decodeSurface(bytes);
-  if (decoded.format != PictureFormat::Icon && decoded.format != PictureFormat::Cursor) {
-    throw LoadError("not an icon or cursor");
-  }
+  const PictureFormat format = screenPicture(bytes);
+  if (format != PictureFormat::Icon && format != PictureFormat::Cursor) throw LoadError("not an icon or cursor");
+  const SurfacePtr surface = decodeWithSdl(bytes, format);
   PointerImage image;
-  image.width = decoded.surface->w;
-  image.height = decoded.surface->h;
-  image.argb = argbFromSurface(*decoded.surface);
-  if (decoded.format == PictureFormat::Cursor) {
+  image.width = surface->w;
+  image.height = surface->h;
+  image.argb = argbFromSurface(*surface);
+  if (format == PictureFormat::Cursor) {
     const IconDirectory directory = readIconDirectory(bytes);
     const IconDirectoryEntry& shown = entryShown(directory);
     image.hotSpotX = shown.hotSpotX;

@@ -35,18 +35,24 @@ std::vector<std::uint32_t> packedPixels(SDL_Surface& surface, std::uint32_t keep
 
 }  // namespace
 
-DecodedSurface decodeSurface(std::span<const unsigned char> bytes) {
-  const PictureFormat format = screenPicture(bytes);
+SurfacePtr decodeWithSdl(std::span<const unsigned char> bytes, PictureFormat format) {
+  if (format != PictureFormat::Bmp && format != PictureFormat::Icon && format != PictureFormat::Cursor) {
+    throw LoadError("not a BMP, icon or cursor");
+  }
   if (bytes.size() > static_cast<std::size_t>(INT_MAX)) throw LoadError("picture file too large");
   SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (stream == nullptr) throw LoadError(std::string("cannot read picture: ") + SDL_GetError());
-  SurfacePtr surface(IMG_Load_RW(stream, /*freesrc=*/1));
-  if (!surface) throw LoadError(std::string("cannot decode picture: ") + IMG_GetError());
-  // The screening held the declared size; this holds what was really decoded.
-  if (surface->w <= 0 || surface->h <= 0 || surface->w > kMaxPictureSide || surface->h > kMaxPictureSide) {
-    throw LoadError("picture size out of range");
+  SurfacePtr surface;
+  switch (format) {
+    case PictureFormat::Bmp: surface.reset(SDL_LoadBMP_RW(stream, /*freesrc=*/0)); break;
+    case PictureFormat::Icon: surface.reset(IMG_LoadICO_RW(stream)); break;
+    default: surface.reset(IMG_LoadCUR_RW(stream)); break;
   }
-  return {format, std::move(surface)};
+  SDL_RWclose(stream);
+  if (!surface) throw LoadError(std::string("cannot decode picture: ") + SDL_GetError());
+  // The screening held the declared size; this holds what was really decoded.
+  if (!withinPictureLimits(surface->w, surface->h)) throw LoadError("picture size out of range");
+  return surface;
 }
 
 Picture pictureFromSurface(SDL_Surface& surface) {

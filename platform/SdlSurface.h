@@ -1,6 +1,6 @@
 #pragma once
-// SDL surfaces and the program's pictures: decoding bytes into a surface
-// after screening them, and copying between a surface and the Picture layout.
+// SDL surfaces and the program's pictures: decoding the formats SDL reads
+// itself, and copying between a surface and the Picture layout.
 
 #include <SDL.h>
 
@@ -18,14 +18,11 @@ struct SurfaceDeleter {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
-struct DecodedSurface {
-  PictureFormat format;
-  SurfacePtr surface;  // never null, each side 1 to kMaxPictureSide
-};
-
-// Screens the bytes, then decodes them with the type taken from the content.
-// Throws LoadError for anything the screening or the decoder refuses.
-DecodedSurface decodeSurface(std::span<const unsigned char> bytes);
+// Decodes screened bytes of a BMP, icon or cursor with the loader of that
+// format, never one chosen by sniffing. The surface is never null and within
+// the picture limits. Throws LoadError for anything the loader refuses, and
+// for any other format.
+SurfacePtr decodeWithSdl(std::span<const unsigned char> bytes, PictureFormat format);
 
 // The surface's pixels in the Picture layout (0x00BBGGRR).
 Picture pictureFromSurface(SDL_Surface& surface);

@@ -10,9 +10,9 @@ fi
 packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
-  libcups2-dev libcairo2-dev librsvg2-dev libjpeg-dev libgif-dev fonts-dejavu-core
+  libcups2-dev libcairo2-dev librsvg2-dev libjpeg-dev libgif-dev libpng-dev fonts-dejavu-core
   googletest libbenchmark-dev
-  libx11-dev xvfb xdotool x11-utils imagemagick cups poppler-utils
+  libx11-dev libxfixes-dev xvfb xdotool x11-utils imagemagick cups poppler-utils
   librsvg2-bin desktop-file-utils appstream lintian
   libxi-dev libxrandr-dev xserver-xorg-core xserver-xorg-video-dummy openbox x11-xserver-utils
 )

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "HostileFiles.h"
 #include "TestFiles.h"
 #include "platform/LoadError.h"
 #include "platform/PointerDecoder.h"
@@ -37,10 +38,6 @@ TEST(PointerDecoder, RefusesWhatIsNotAUsableIconOrCursor) {
   const test::Bytes cursor = test::iconFile(true, {IconImage{.side = 32, .hotSpotX = 3, .hotSpotY = 4}});
   test::Bytes cut = cursor;
   cut.resize(cut.size() / 2);
-  test::Bytes oversized = test::iconFile(false, {IconImage{.side = 32}});
-  constexpr std::size_t kBitmapWidth = 6 + 16 + 4;  // directory, one entry, the bitmap header's size
-  oversized[kBitmapWidth] = 30000 & 0xFF;
-  oversized[kBitmapWidth + 1] = 30000 >> 8;
   const struct {
     const char* name;
     test::Bytes bytes;
@@ -48,7 +45,7 @@ TEST(PointerDecoder, RefusesWhatIsNotAUsableIconOrCursor) {
       {"a picture", test::bmp24(Picture(32, 32))},
       {"cut short", cut},
       {"hot spot outside", test::iconFile(true, {IconImage{.side = 32, .hotSpotX = 32, .hotSpotY = 0}})},
-      {"oversized image", oversized},
+      {"oversized image", test::claimingHugeSize(test::iconFile(false, {IconImage{.side = 32}}))},
       {"empty", {}},
   };
   for (const auto& c : cases) {

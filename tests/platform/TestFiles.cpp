@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <utility>
 
 namespace vellumo::test {
 
@@ -63,13 +64,17 @@ TempDir::~TempDir() {
 
 std::string TempDir::write(const std::string& name, const Bytes& bytes) const {
   const std::string file = path(name);
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  writeFile(file, bytes);
   return file;
 }
 
 Bytes readAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const std::string& path, const Bytes& bytes) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 Bytes bmp24(const Picture& picture, bool topDown) {
@@ -104,7 +109,8 @@ Bytes bmp24(const Picture& picture, bool topDown) {
   return out;
 }
 
-Bytes gif4(int width, int height, const std::array<Colour, 4>& palette, const std::vector<std::uint8_t>& indices) {
+Bytes gif4(int width, int height, const std::array<Colour, 4>& palette, const std::vector<std::uint8_t>& indices,
+           bool interlaced) {
   Bytes out;
   putText(out, "GIF89a");
   put16(out, width);
@@ -122,17 +128,33 @@ Bytes gif4(int width, int height, const std::array<Colour, 4>& palette, const st
   put16(out, 0);
   put16(out, width);
   put16(out, height);
-  out.push_back(0);
-  constexpr int kMinCodeSize = 2, kClear = 4, kEnd = 5, kCodeWidth = 3;
-  out.push_back(kMinCodeSize);
-  // A clear code before every two pixels keeps the table, and so the code
-  // width, from ever growing: no compression, but any decoder reads it.
-  CodeWriter codes;
-  for (std::size_t i = 0; i < indices.size(); ++i) {
-    if (i % 2 == 0) codes.put(kClear, kCodeWidth);
-    codes.put(indices[i], kCodeWidth);
+  out.push_back(interlaced ? 0x40 : 0);
+  std::vector<int> rows;
+  for (int y = 0; y < height; ++y) rows.push_back(y);
+  if (interlaced) {
+    rows.clear();
+    constexpr std::pair<int, int> kPasses[] = {{0, 8}, {4, 8}, {2, 4}, {1, 2}};  // first row, step
+    for (const auto& [first, step] : kPasses) {
+      for (int y = first; y < height; y += step) rows.push_back(y);
+    }
   }
-  codes.put(kEnd, kCodeWidth);
+  std::vector<std::uint8_t> stored;
+  for (const int y : rows) stored.insert(stored.end(), indices.begin() + y * width, indices.begin() + (y + 1) * width);
+  constexpr int kMinCodeSize = 2, kClear = 4, kEnd = 5, kMaxCodeWidth = 12;
+  out.push_back(kMinCodeSize);
+  // One clear code, then every pixel as a code of its own: no compression,
+  // but any decoder reads it. The decoder adds a table entry for each code
+  // after the first and reads one bit more once the entries fill the width;
+  // a full table is kept as it is.
+  CodeWriter codes;
+  int codeWidth = kMinCodeSize + 1, nextEntry = kEnd + 1;
+  codes.put(kClear, codeWidth);
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    codes.put(stored[i], codeWidth);
+    if (i > 0 && nextEntry < (1 << kMaxCodeWidth)) ++nextEntry;
+    if (nextEntry == (1 << codeWidth) && codeWidth < kMaxCodeWidth) ++codeWidth;
+  }
+  codes.put(kEnd, codeWidth);
   const Bytes data = codes.finish();
   for (std::size_t at = 0; at < data.size(); at += 255) {
     const std::size_t size = std::min<std::size_t>(255, data.size() - at);

@@ -32,13 +32,15 @@ class TempDir {
 };
 
 Bytes readAll(const std::string& path);
+void writeFile(const std::string& path, const Bytes& bytes);
 
 // A 24-bit uncompressed BMP, rows stored bottom-up unless topDown.
 Bytes bmp24(const Picture& picture, bool topDown = false);
 
 // A GIF with a four-colour global palette; indices holds one entry (0-3) per
-// pixel, row by row.
-Bytes gif4(int width, int height, const std::array<Colour, 4>& palette, const std::vector<std::uint8_t>& indices);
+// pixel, row by row. An interlaced one stores its rows in the four passes.
+Bytes gif4(int width, int height, const std::array<Colour, 4>& palette, const std::vector<std::uint8_t>& indices,
+           bool interlaced = false);
 
 // One image of an icon or cursor file: a square 32-bit bitmap of one colour.
 struct IconImage {

@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
 
 #include <stdexcept>
 
@@ -17,13 +18,29 @@ XScreenProbe::XScreenProbe() : display_(XOpenDisplay(nullptr)) {
 
 XScreenProbe::~XScreenProbe() { XCloseDisplay(asDisplay(display_)); }
 
-Colour XScreenProbe::pixel(int x, int y) {
+Colour XScreenProbe::pixel(int x, int y) { return region(x, y, 1, 1).pixels.front(); }
+
+Picture XScreenProbe::region(int x, int y, int width, int height) {
   Display* display = asDisplay(display_);
-  XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, 1, 1, AllPlanes, ZPixmap);
+  XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, width, height, AllPlanes, ZPixmap);
   if (image == nullptr) throw std::runtime_error("cannot read the screen");
-  const unsigned long value = XGetPixel(image, 0, 0);
+  Picture picture(width, height);
+  for (int row = 0; row < height; ++row) {
+    for (int column = 0; column < width; ++column) {
+      const unsigned long value = XGetPixel(image, column, row);
+      picture.at(column, row) = rgb((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+    }
+  }
   XDestroyImage(image);
-  return rgb((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+  return picture;
+}
+
+XScreenProbe::PointerLook XScreenProbe::pointer() {
+  XFixesCursorImage* image = XFixesGetCursorImage(asDisplay(display_));
+  if (image == nullptr) throw std::runtime_error("cannot read the pointer");
+  const PointerLook shape{image->width, image->height, image->xhot, image->yhot};
+  XFree(image);
+  return shape;
 }
 
 bool XScreenProbe::keyboardGrabbedElsewhere() {
