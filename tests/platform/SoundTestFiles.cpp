@@ -103,15 +103,6 @@ Bytes manyNotesMidi(int notePairs, int ticksApart) {
   return midiFile(0, kTicksPerSecond / 2, {std::move(track)});
 }
 
-namespace {
-
-void writeFile(const std::string& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
-}
-
-}  // namespace
-
 void putBadFile(const std::string& path, BadFile kind, const FileVersions& versions) {
   std::filesystem::remove_all(path);
   switch (kind) {
