@@ -13,6 +13,9 @@ packages=(
   libcups2-dev libcairo2-dev librsvg2-dev libjpeg-dev libgif-dev fonts-dejavu-core
   googletest libbenchmark-dev
   libx11-dev xvfb xdotool x11-utils imagemagick cups poppler-utils
+  # The sanitizer build and the fuzz targets: Clang with its sanitizer and
+  # libFuzzer run-times, and llvm-symbolizer for readable reports.
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()
