@@ -19,6 +19,8 @@ CHECK_EVERY=20    # events between two answering checks
 RANDOM=$SEED
 start_x
 install_recording_browser
+# Prints go nowhere: no print server listens there.
+export CUPS_SERVER=$WORK/no-print-server.sock
 app=$(copy_app)
 saved=$app/MY_PICTURE/01.GIF
 "$PROBES/vellumo_saved_picture_watch" "$saved" >"$WORK/watch.out" 2>"$WORK/watch.err" &
