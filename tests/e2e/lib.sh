@@ -157,15 +157,13 @@ splash_showing() {
     [ "$(pixel "$s" 405 383)" = "0 0 0" ] && [ "$(pixel "$s" 617 383)" = "0 0 0" ]
 }
 
-# Whether the screen now shows (or no longer shows) a picture file in a
-# region: the arguments of region_differs without the screenshot.
+# Whether the screen now shows a picture file in a region: the arguments
+# of region_differs without the screenshot.
 region_shows() { [ "$(region_differs "$(shot poll)" "$@")" = 0 ]; }
-region_hides() { ! region_shows "$@"; }
 pixel_is() { [ "$(pixel "$(shot poll)" "$1" "$2")" = "$3" ]; }
 
 # Wait for what an action brings to the screen, however busy the machine.
 wait_shows() { wait_for 20 region_shows "$@"; }
-wait_hides() { wait_for 20 region_hides "$@"; }
 wait_pixel() { wait_for 20 pixel_is "$@"; }
 
 # The program handles events in the order they were sent. Once a mouse move
