@@ -25,7 +25,7 @@ app=$(copy_app)
 saved=$app/MY_PICTURE/01.GIF
 "$PROBES/vellumo_saved_picture_watch" "$saved" >"$WORK/watch.out" 2>"$WORK/watch.err" &
 WATCH_PID=$!
-trap 'kill $WATCH_PID 2>/dev/null; cleanup' EXIT
+trap 'kill $WATCH_PID 2>/dev/null || true; cleanup' EXIT
 
 events_sent=0 restarts=0 yes_sent=0 peak_kb=0 fd_base= started=$SECONDS X=0 Y=0
 
