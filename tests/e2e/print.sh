@@ -37,7 +37,7 @@ CONF
 CUPSD=$(command -v cupsd || echo /usr/sbin/cupsd)
 "$CUPSD" -f -c "$cups/cupsd.conf" -s "$cups/cups-files.conf" &
 CUPSD_PID=$!
-trap 'kill $CUPSD_PID 2>/dev/null; cleanup' EXIT
+trap 'kill $CUPSD_PID 2>/dev/null || true; cleanup' EXIT
 export CUPS_SERVER=$cups/cups.sock
 wait_for 20 test -S "$cups/cups.sock"
 LPADMIN=$(command -v lpadmin || echo /usr/sbin/lpadmin)
