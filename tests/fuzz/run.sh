@@ -46,10 +46,11 @@ for target in "${targets[@]}"; do
     -artifact_prefix="$out/" "$out/corpus" "$out/seeds" >"$out/log" 2>&1
   status=$?
   set -e
-  # The last progress line: "#RUNS: cov: .. exec/s N oom/timeout/crash: O/T/C time: Ss ..."
-  last=$(grep -E '^#[0-9]+: cov:' "$out/log" | tail -n1)
-  echo "fuzz $target: $(sed -E 's/^#([0-9]+):.* exec\/s ([0-9]+).* time: ([0-9]+)s.*/\1 runs in \3 s (\2 a second)/' <<<"$last")," \
-    "corpus $(ls "$out/corpus" | wc -l) inputs, $(sed -E 's/.*(oom\/timeout\/crash: [0-9\/]+).*/\1/' <<<"$last")"
+  # The last progress line: "#RUNS: cov: .. oom/timeout/crash: O/T/C time: Ss ..."
+  read -r runs took faults < <(grep -E '^#[0-9]+: cov:' "$out/log" | tail -n1 |
+    sed -E 's/^#([0-9]+):.* oom\/timeout\/crash: ([0-9\/]+) time: ([0-9]+)s.*/\1 \3 \2/')
+  echo "fuzz $target: ${runs:-0} runs in ${took:-0} s ($((${runs:-0} / (${took:-0} > 0 ? took : 1))) a second)," \
+    "corpus $(ls "$out/corpus" | wc -l) inputs, oom/timeout/crash: ${faults:-none}"
   for artefact in "$out"/{crash,timeout,leak,oom}-*; do
     [ -e "$artefact" ] || continue
     found=1
