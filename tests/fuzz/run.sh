@@ -51,9 +51,10 @@ for target in "${targets[@]}"; do
     sed -E 's/^#([0-9]+):.* oom\/timeout\/crash: ([0-9\/]+) time: ([0-9]+)s.*/\1 \3 \2/')
   echo "fuzz $target: ${runs:-0} runs in ${took:-0} s ($((${runs:-0} / (${took:-0} > 0 ? took : 1))) a second)," \
     "corpus $(ls "$out/corpus" | wc -l) inputs, oom/timeout/crash: ${faults:-none}"
+  artefacts=0
   for artefact in "$out"/{crash,timeout,leak,oom}-*; do
     [ -e "$artefact" ] || continue
-    found=1
+    found=1 artefacts=$((artefacts + 1))
     echo "fuzz $target found $(basename "$artefact"), $(stat -c %s "$artefact") bytes, in base64:"
     base64 -w 0 "$artefact" | head -c 200000
     echo
@@ -61,7 +62,7 @@ for target in "${targets[@]}"; do
     "$build/tests/fuzz/fuzz_$target" -timeout=10 -rss_limit_mb=2048 "$artefact" 2>&1 |
       grep -m1 -A20 -E 'ERROR|ALARM|runtime error' || true
   done
-  if ((status != 0)) && ((found == 0)); then
+  if ((status != 0 && artefacts == 0)); then
     found=1
     tail -n 30 "$out/log"
   fi
