@@ -8,34 +8,32 @@ launch_painting_screen
 
 # A fill outside the puppy (canvas 20,20) paints the whole background red.
 click_at 50 49
+wait_pixel 50 49 "255 0 0"
 s=$(shot fill)
-[ "$(pixel "$s" 50 49)" = "255 0 0" ] || fail "the fill did not paint red: $(pixel "$s" 50 49)"
 [ "$(pixel "$s" 770 529)" = "255 0 0" ] || fail "the fill did not reach the far side"
 [ "$(pixel "$s" 370 139)" = "255 255 255" ] || fail "the fill leaked into the puppy's head"
 
 # Yellow: its own sound, its selected look, then a fill inside the puppy.
 before=$(audio_written)
 click_at 218 717
-sleep 0.5
-[ "$(loudest_since "$WORK/audio.raw" "$before")" -gt 1000 ] || fail "the colour click was not heard"
-s=$(shot yellow)
-expect_region_shows "$s" 176 675 84 85 "$app/PICTURE/BOJE3_03.JPG"
+heard() { [ "$(loudest_since "$WORK/audio.raw" "$before")" -gt 1000 ]; }
+wait_for 20 heard
+wait_shows 176 675 84 85 "$app/PICTURE/BOJE3_03.JPG"
 click_at 405 479  # the puppy's chest (canvas 375,450)
-s=$(shot yellow-fill)
-[ "$(pixel "$s" 405 479)" = "255 255 0" ] || fail "the second fill is not yellow: $(pixel "$s" 405 479)"
+wait_pixel 405 479 "255 255 0"
 
 # Hover: the more-pictures button lights up, and rests again over the canvas.
 hover_at 900 320
-expect_region_shows "$(shot hover)" 832 241 160 169 "$app/PICTURE/MOREIMAGES2.JPG"
+wait_shows 832 241 160 169 "$app/PICTURE/MOREIMAGES2.JPG"
 hover_at 400 100
-expect_region_shows "$(shot rest)" 832 241 160 169 "$app/PICTURE/MOREIMAGES1.JPG"
+wait_shows 832 241 160 169 "$app/PICTURE/MOREIMAGES1.JPG"
 
 # The pencil: a stroke across the red background.
 click_at 835 610
 xdotool mousemove 100 80 mousedown 1
 for x in 150 200 250 300; do xdotool mousemove "$x" 80; sleep 0.05; done
 xdotool mouseup 1
-sleep 0.3
+wait_pixel 300 80 "255 255 0"
 s=$(shot pencil)
 for x in 100 175 225 300; do
   [ "$(pixel "$s" "$x" 80)" = "255 255 0" ] || fail "no pencil line at $x,80: $(pixel "$s" "$x" 80)"
@@ -44,10 +42,14 @@ done
 
 # Muted: the next colour is silent.
 click_at 874 524
-sleep 1.2  # let the yellow sound end
+# A second of sound mixed lets the yellow sound end. Then pink, chosen after
+# the mute (its chosen look shows both were handled), and half a second more:
+# all of it silent.
+wait_audio_past "$(audio_written)" 176400
 before=$(audio_written)
 click_at 974 717
-sleep 0.5
+wait_shows 932 675 84 85 "$app/PICTURE/BOJE3_12.JPG"
+wait_audio_past "$(audio_written)" 88200
 [ "$(loudest_since "$WORK/audio.raw" "$before")" -lt 50 ] || fail "a colour sounded while muted"
 
 app_running || fail "the program ended"

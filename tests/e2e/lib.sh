@@ -11,11 +11,24 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 XVFB_PID= APP_PID=
 CAPTION="Vellumo - Zoopa 4  by Orvenko Studio"
 
+# What a sanitizer build writes when it finds a fault, in any copy of the
+# program a test started: the test fails then, whatever it saw on screen.
+sanitizer_reports() {
+  grep -h -A40 -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$WORK"/*.err 2>/dev/null | head -n 80
+}
+
 cleanup() {
+  local reports
   [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   wait 2>/dev/null || true
+  reports=$(sanitizer_reports || true)
   rm -rf "$WORK"
+  if [ -n "$reports" ]; then
+    echo "FAIL: a sanitizer report:" >&2
+    echo "$reports" >&2
+    exit 1
+  fi
 }
 trap cleanup EXIT
 
@@ -57,7 +70,7 @@ copy_app() {
 
 start_app() {
   local dir=$1
-  SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} "$dir/vellumo" >"$WORK/app.out" 2>"$WORK/app.err" &
+  SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} "$dir/vellumo" >>"$WORK/app.out" 2>>"$WORK/app.err" &
   APP_PID=$!
 }
 
@@ -136,13 +149,42 @@ expect_region_hides() {
   [ "$differing" != 0 ] || fail "region $2,$3 ${4}x$5 shows $(basename "$6"), which should be hidden"
 }
 
-# Wait until the painting screen shows full screen with its canvas.
+# The splash stands centred (411,258 to 611,508); the main window is still hidden.
+splash_showing() {
+  local s
+  s=$(shot splash)
+  [ "$(pixel "$s" 511 383)" != "0 0 0" ] && [ "$(pixel "$s" 100 100)" = "0 0 0" ] &&
+    [ "$(pixel "$s" 405 383)" = "0 0 0" ] && [ "$(pixel "$s" 617 383)" = "0 0 0" ]
+}
+
+# Whether the screen now shows a picture file in a region: the arguments
+# of region_differs without the screenshot.
+region_shows() { [ "$(region_differs "$(shot poll)" "$@")" = 0 ]; }
+pixel_is() { [ "$(pixel "$(shot poll)" "$1" "$2")" = "$3" ]; }
+
+# Wait for what an action brings to the screen, however busy the machine.
+wait_shows() { wait_for 20 region_shows "$@"; }
+wait_pixel() { wait_for 20 pixel_is "$@"; }
+
+# The program handles events in the order they were sent. Once a mouse move
+# over the more-pictures button has brought its hover look, and a move back
+# over the canvas its resting look, every event sent before has been handled
+# and its result shown: what must not have happened can be checked now.
+# Painting screen only, with no dialog open; leaves the mouse over the canvas.
+painting_screen_settled() {
+  xdotool mousemove 900 320
+  wait_shows 832 241 160 169 "$app/PICTURE/MOREIMAGES2.JPG"
+  xdotool mousemove 400 100
+  wait_shows 832 241 160 169 "$app/PICTURE/MOREIMAGES1.JPG"
+}
+
+# Wait until the painting screen shows full screen with its canvas. The
+# start-up state is set straight after the canvas is first shown, and the
+# last pause of start-up handles events as the program does afterwards.
 wait_painting_screen() {
   local app=$1
-  wait_for 30 main_window_fullscreen
-  canvas_ready() { [ "$(region_differs "$(shot ready)" 30 29 750 600 "$app/PICTURE/01.GIF")" = 0 ]; }
-  wait_for 10 canvas_ready
-  sleep 3.2  # past the last pause of start-up
+  wait_for 60 main_window_fullscreen
+  wait_shows 30 29 750 600 "$app/PICTURE/01.GIF"
 }
 
 # A private X server and browser, and the program started from its own copy
@@ -155,18 +197,21 @@ launch_painting_screen() {
   wait_painting_screen "$app"
 }
 
-# Mouse actions at window positions.
-click_at() {
-  xdotool mousemove "$1" "$2" click 1
-  sleep 0.3
-}
-hover_at() {
-  xdotool mousemove "$1" "$2"
-  sleep 0.3
-}
+# Mouse actions at window positions; what they bring is waited for by the
+# caller.
+click_at() { xdotool mousemove "$1" "$2" click 1; }
+hover_at() { xdotool mousemove "$1" "$2"; }
 
 # Bytes of audio written so far (the device opens at the first sound).
 audio_written() { stat -c %s "$SDL_DISKAUDIOFILE" 2>/dev/null || echo 0; }
+
+# Wait until the disk audio driver has written `bytes` more than `from`
+# (176,400 bytes a second): sound is measured in what was mixed, not in time.
+wait_audio_past() {
+  local from=$1 bytes=$2
+  audio_past() { [ "$(audio_written)" -ge "$((from + bytes))" ]; }
+  wait_for 60 audio_past
+}
 
 # Largest absolute sample in the raw S16 audio written after byte `from`.
 loudest_since() {

@@ -13,7 +13,7 @@ ends_cleanly_on() {
   rm -f "$WORK/opened-urls"
   start_app "$app"
   case $moment in
-    splash) sleep 1 ;;
+    splash) wait_for 30 splash_showing ;;
     fullscreen) wait_for 30 main_window_fullscreen ;;
   esac
   kill "-$signal" "$APP_PID"

@@ -5,7 +5,7 @@ start_x
 install_recording_browser
 app=$(copy_app)
 start_app "$app"
-sleep 1
+wait_for 30 splash_showing  # the lock is taken before anything is shown
 set +e
 timeout 10 "$app/vellumo" >"$WORK/second.out" 2>&1
 status=$?
