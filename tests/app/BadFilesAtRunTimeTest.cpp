@@ -152,7 +152,7 @@ TEST_F(BadFilesAtRunTime, LoadsFailQuietlyAndWorkAgainOnceTheGoodFileIsBack) {
     for (const auto& [bad, name] : kEveryBad) {
       SCOPED_TRACE(std::string(picture.kind) + " outline, " + name);
       ASSERT_NO_FATAL_FAILURE(outlineFailsThenLoads(
-          [&](const std::string& path) { putBad(path, bad, picture.good, sound); }, picture.good));
+          [&, bad = bad](const std::string& path) { putBad(path, bad, picture.good, sound); }, picture.good));
     }
   }
 
