@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "tests/platform/EncodedPictures.h"
+#include "tests/platform/TestFiles.h"
 #include "tests/support/RecordingDesktop.h"
 
 namespace vellumo {
@@ -17,14 +18,14 @@ const fs::path kShipped = fs::path(VELLUMO_APP_DIR) / "PICTURE";
 
 class PictureCacheTest : public ::testing::Test {
  protected:
-  PictureCacheTest() { fs::create_directories(folder); }
-  ~PictureCacheTest() override { fs::remove_all(folder); }
   void put(const std::string& name, const std::string& shipped) {
     fs::copy_file(kShipped / shipped, folder / name, fs::copy_options::overwrite_existing);
   }
   std::string path(const std::string& name) { return (folder / name).string(); }
 
-  const fs::path folder = fs::temp_directory_path() / "vellumo-picture-cache";
+  // A folder of each test's own: ctest runs these tests side by side.
+  test::TempDir temp;
+  const fs::path folder = temp.root();
   test::RecordingDesktop desktop;
   PictureCache cache{desktop};
 };
