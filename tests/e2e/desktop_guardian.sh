@@ -20,6 +20,9 @@ start_switched() {
   if ls -l "/proc/$GUARDIAN/fd" | grep -q vellumo.lock; then fail "the guardian holds the single-instance lock"; fi
 }
 
+# The SIGSEGV sent here must end the program as a crash would; a sanitizer
+# build would otherwise catch it and report it as a fault of its own.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}handle_segv=0
 for signal in KILL SEGV; do
   start_switched
   kill "-$signal" "$APP_PID"
