@@ -61,9 +61,9 @@ sound_over_since() { local heard quiet; read -r heard quiet < <(sound_since "$1"
 # and rests again when it leaves.
 answers() {
   hover_at 900 320
-  expect_region_shows "$(shot hover)" 832 241 160 169 "$app/PICTURE/MOREIMAGES2.JPG"
+  wait_shows 832 241 160 169 "$app/PICTURE/MOREIMAGES2.JPG"
   hover_at 400 100
-  expect_region_shows "$(shot rest)" 832 241 160 169 "$app/PICTURE/MOREIMAGES1.JPG"
+  wait_shows 832 241 160 169 "$app/PICTURE/MOREIMAGES1.JPG"
 }
 
 # A colour click, and how long the sound it gave lasted.

@@ -45,6 +45,6 @@ wait_for 10 grep -q held "$WORK/holder.log"
 start_app "$app"
 wait_for 15 splash_showing
 wait "$holder"
-wait_for 5 keyboard_locked
+wait_for 20 keyboard_locked
 app_running || fail "the program ended"
 echo "desktop keyboard: passed"

@@ -40,7 +40,6 @@ canvas_shown_scaled() {
 }
 wait_for 30 window_covers_display
 wait_for 10 canvas_shown_scaled
-sleep 3.2  # past the last pause of start-up
 
 s=$(shot covered)
 # Black around the frame, on whichever sides it leaves free.
@@ -55,13 +54,13 @@ keyboard_locked || fail "the keyboard is not locked"
 click_at "$(screen_x 218)" "$(screen_y 717)"
 click_at "$(screen_x 130)" "$(screen_y 79)"
 yellow_at_click() { [ "$(pixel "$(shot filled)" "$(screen_x 130)" "$(screen_y 79)")" = "255 255 0" ]; }
-wait_for 5 yellow_at_click
+wait_for 20 yellow_at_click
 
 # The exit confirmation, seen by its panel's ground over the canvas.
 ground_before=$(pixel "$(shot before-exit)" "$(screen_x 330)" "$(screen_y 300)")
 exit_panel_over_canvas() { [ "$(pixel "$(shot exit)" "$(screen_x 330)" "$(screen_y 300)")" != "$ground_before" ]; }
 xdotool key ctrl+x
-wait_for 5 exit_panel_over_canvas
+wait_for 20 exit_panel_over_canvas
 click_at "$(screen_x 420)" "$(screen_y 433)"  # Yes
 wait_app_exit 20
 [ "$APP_STATUS" = 0 ] || fail "Yes ended the program with status $APP_STATUS"

@@ -97,7 +97,7 @@ no_guardian_left() { [ -z "$(our_guardians)" ]; }
 exit_panel_showing() { [ "$(region_differs "$(shot panel)" 322 269 380 130 "$app/PICTURE/CTRLX.JPG" 10 10)" = 0 ]; }
 leave_by_yes() {
   xdotool key ctrl+x
-  wait_for 5 exit_panel_showing
+  wait_for 20 exit_panel_showing
   click_at 420 433
 }
 
