@@ -1,8 +1,8 @@
 #include "app/AssetCheck.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/ExitStatus.h"
-#include "app/ExpectedAssetSizes.h"
+#include "core/ExpectedAssetSizes.h"
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"
 

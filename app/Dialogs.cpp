@@ -1,6 +1,6 @@
 #include "app/Dialogs.h"
 
-#include "app/MainWindow.h"
+#include "core/MainWindow.h"
 #include "app/Websites.h"
 #include "screens/ScreenStates.h"
 

@@ -7,15 +7,15 @@
 #include <cstdint>
 #include <string>
 
-#include "app/AppState.h"
-#include "app/EventLoop.h"
-#include "app/MainWindow.h"
-#include "app/PictureCache.h"
-#include "canvas/Canvas.h"
-#include "canvas/Wipe.h"
+#include "core/AppState.h"
+#include "core/EventLoop.h"
+#include "core/MainWindow.h"
+#include "core/PictureCache.h"
+#include "core/Canvas.h"
+#include "core/WipePatternChooser.h"
 #include "platform/Desktop.h"
-#include "screens/Elements.h"
-#include "screens/InputRouter.h"
+#include "core/Elements.h"
+#include "core/InputRouter.h"
 
 namespace vellumo {
 

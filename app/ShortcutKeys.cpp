@@ -1,7 +1,7 @@
 #include "app/ShortcutKeys.h"
 
 #include "app/Dialogs.h"
-#include "app/MainWindow.h"
+#include "core/MainWindow.h"
 #include "canvas/PrintPicture.h"
 
 namespace vellumo {

@@ -1,8 +1,8 @@
 #include "audio/Music.h"
 
-#include "app/EventLoop.h"
-#include "app/MainWindow.h"
-#include "audio/DirectDraw.h"
+#include "core/EventLoop.h"
+#include "core/MainWindow.h"
+#include "core/DirectX7.h"
 #include "audio/DirectMusic.h"
 
 namespace vellumo {

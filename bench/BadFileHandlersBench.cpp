@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/AssetFiles.h"
 #include "app/FormaMain.h"
 #include "canvas/Wipe.h"
 #include "gallery/Gallery.h"

@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/AssetCheck.h"
 #include "app/FormaMain.h"
 #include "tests/support/RecordingDesktop.h"

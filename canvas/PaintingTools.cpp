@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/MainWindow.h"
+#include "core/MainWindow.h"
 #include "audio/SoundEffects.h"
-#include "canvas/Canvas.h"
+#include "core/Canvas.h"
 #include "canvas/FloodFill.h"
 #include "canvas/PencilLine.h"
 #include "palette/Hover.h"

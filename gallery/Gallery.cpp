@@ -1,26 +1,11 @@
 #include "gallery/Gallery.h"
 
-#include <cstdio>
-
-#include "app/MainWindow.h"
-#include "canvas/Canvas.h"
+#include "core/AssetFiles.h"
+#include "core/MainWindow.h"
+#include "core/Canvas.h"
 #include "screens/ScreenStates.h"
 
 namespace vellumo {
-
-namespace {
-
-std::string formatted(const char* pattern, int number) {
-  char name[48];
-  std::snprintf(name, sizeof name, pattern, number);
-  return name;
-}
-
-}  // namespace
-
-std::string whiteThumbnail(int n) { return formatted("/PICTURE/GALERIJA1BELE_%02d.JPG", thumbnailCell(n)); }
-std::string yellowThumbnail(int n) { return formatted("/PICTURE/GALERIJA1ZUTE_%02d.JPG", thumbnailCell(n)); }
-std::string outlinePicture(int n) { return formatted("/PICTURE/%02d.GIF", n); }
 
 void ThumbnailMouseMove(MainWindow& w, int k) {
   guarded([&] {

@@ -1,6 +1,7 @@
 #include "palette/Hover.h"
 
-#include "app/MainWindow.h"
+#include "core/AssetFiles.h"
+#include "core/MainWindow.h"
 #include "gallery/Gallery.h"
 #include "palette/Palette.h"
 

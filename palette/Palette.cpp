@@ -1,8 +1,7 @@
 #include "palette/Palette.h"
 
-#include <cstdio>
-
-#include "app/MainWindow.h"
+#include "core/AssetFiles.h"
+#include "core/MainWindow.h"
 #include "audio/SoundEffects.h"
 
 namespace vellumo {
@@ -22,12 +21,6 @@ const std::array<PaletteColour, 13> kPalette{{
     {rgb(30, 30, 30), "/SOUND/CRNA.WAV"},
     {rgb(255, 0, 255), "/SOUND/PINK.WAV"},
 }};
-
-std::string paletteImage(int look, int k) {
-  char name[32];
-  std::snprintf(name, sizeof name, "/PICTURE/BOJE%d_%02d.JPG", look, k);
-  return name;
-}
 
 void gasi_boje_3_faze(AppState& state) {
   for (int j = 1; j <= 12; ++j) state.ColorSelected[j] = 0;

@@ -1,7 +1,7 @@
 #include "screens/ScreenStates.h"
 
-#include "app/MainWindow.h"
-#include "gallery/Gallery.h"
+#include "core/MainWindow.h"
+#include "core/AssetFiles.h"
 
 namespace vellumo {
 

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "screens/Layout.h"
+#include "core/Layout.h"
 
 namespace vellumo {
 

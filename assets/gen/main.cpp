@@ -23,7 +23,7 @@
 #include "PictureTable.h"
 #include "Pictures.h"
 #include "Synth.h"
-#include "app/ExpectedAssetSizes.h"
+#include "core/ExpectedAssetSizes.h"
 
 namespace fs = std::filesystem;
 using namespace assetgen;
@@ -138,7 +138,7 @@ int run(const fs::path& sources, const fs::path& app, const fs::path& builtin, b
       const Bytes encoded = encodePicture(name, book.picture(name));
       if (row.size <= 0) {
         if (report) std::printf("%-24s %7zu bytes, no pin\n", name.c_str(), encoded.size());
-        throw std::runtime_error(name + ": app/ExpectedAssetSizes.h pins no size for it");
+        throw std::runtime_error(name + ": core/ExpectedAssetSizes.h pins no size for it");
       }
       if (report)
         std::printf("%-24s %7zu of %7d bytes (%3.0f%%)\n", name.c_str(), encoded.size(), row.size,

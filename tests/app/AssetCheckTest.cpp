@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/ExitStatus.h"
-#include "app/ExpectedAssetSizes.h"
+#include "core/ExpectedAssetSizes.h"
 #include "tests/support/RecordingDesktop.h"
 
 namespace vellumo {

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "PictureTable.h"
-#include "app/ExpectedAssetSizes.h"
+#include "core/ExpectedAssetSizes.h"
 
 namespace {
 

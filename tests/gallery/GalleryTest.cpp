@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/AssetFiles.h"
 #include "gallery/Gallery.h"
 #include "screens/ScreenStates.h"
 #include "tests/support/PrivateAppFolder.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/AssetFiles.h"
 #include "palette/Palette.h"
 #include "tests/support/RunningForm.h"
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppState.h"
-#include "app/PictureCache.h"
+#include "core/AppState.h"
+#include "core/PictureCache.h"
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"
-#include "screens/Elements.h"
+#include "core/Elements.h"
 
 namespace vellumo {
 

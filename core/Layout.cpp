@@ -1,4 +1,4 @@
-#include "screens/Layout.h"
+#include "core/Layout.h"
 
 namespace vellumo {
 

@@ -1,6 +1,6 @@
-#include "app/ColoringBasic.h"
+#include "core/ColoringBasic.h"
 
-#include "app/EventLoop.h"
+#include "core/EventLoop.h"
 
 namespace vellumo {
 

@@ -1,4 +1,4 @@
-#include "screens/Elements.h"
+#include "core/Elements.h"
 
 #include <algorithm>
 #include <cstring>

@@ -35,6 +35,12 @@ constexpr ElementId paleta(int k) {
 }
 constexpr int index(ElementId id) { return static_cast<int>(id); }
 
+// The gallery's grid, by column and row from 0, and thumbnail n's place on it.
+constexpr std::array<int, 5> kThumbnailColumnLefts = {54, 198, 341, 485, 629};
+constexpr std::array<int, 5> kThumbnailRowTops = {48, 185, 322, 459, 596};
+constexpr int thumbnailLeft(int n) { return kThumbnailColumnLefts[(n - 1) % 5]; }
+constexpr int thumbnailTop(int n) { return kThumbnailRowTops[(n - 1) / 5]; }
+
 enum class PointerKind : std::uint8_t { Arrow, Hand, Brush, Drop, Standard, None };
 
 struct ElementLayout {

@@ -1,6 +1,6 @@
-#include "audio/DirectDraw.h"
+#include "display/DirectDraw.h"
 
-#include "audio/DirectMusic.h"
+#include "core/DirectX7.h"
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"
 
@@ -30,14 +30,6 @@ void DirectDraw7::RestoreDisplayMode() { desktop_.restoreDisplayMode(); }
 std::shared_ptr<DirectDraw7> DirectX7::DirectDrawCreate(std::string_view driver) {
   if (!driver.empty()) throw LoadError("unknown display driver");
   return std::make_shared<DirectDraw7>(desktop_);
-}
-
-std::shared_ptr<DirectMusicLoader> DirectX7::DirectMusicLoaderCreate() {
-  return std::make_shared<DirectMusicLoader>(desktop_);
-}
-
-std::shared_ptr<DirectMusicPerformance> DirectX7::DirectMusicPerformanceCreate() {
-  return std::make_shared<DirectMusicPerformance>(desktop_);
 }
 
 }  // namespace vellumo

@@ -9,7 +9,7 @@
 
 #include "platform/Desktop.h"
 #include "platform/Picture.h"
-#include "screens/Layout.h"
+#include "core/Layout.h"
 
 namespace vellumo {
 
