@@ -2,14 +2,14 @@
 
 #include "core/AppState.h"
 #include "app/ExitStatus.h"
-#include "core/ExpectedAssetSizes.h"
+#include "core/AssetFiles.h"
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"
 
 namespace vellumo {
 
 void CheckAssetFiles(Desktop& desktop, const AppState& state) {
-  for (const ExpectedAssetSize& entry : ExpectedAssetSizes) {
+  for (const AssetFile& entry : ExpectedAssetSizes) {
     std::int64_t size = 0;
     try {
       size = desktop.fileSize(state.AssetRoot + std::string(entry.relativePath));

@@ -31,7 +31,7 @@ namespace {
 
 constexpr int kPointerKinds = 6;
 constexpr std::array<std::string_view, kPointerKinds> kPointerResources = {
-    "ARROW.CUR", "HAND.CUR", "BRUSH.ICO", "DROP.ICO", "", ""};
+    asset::ArrowPointer, asset::HandPointer, asset::BrushPointer, asset::DropPointer, "", ""};
 
 // Ending the process never comes back; the compiler cannot see that through
 // the desktop's virtual call.
@@ -43,7 +43,7 @@ constexpr std::array<std::string_view, kPointerKinds> kPointerResources = {
 }  // namespace
 
 PicturePtr FormaMain::builtinPicture(std::string_view name) {
-  return desktop_.decodePicture(builtinResource(name));
+  return desktop_.decodePicture(builtinResource(fileName(name)));
 }
 
 FormaMain::FormaMain(Desktop& desktop, std::string applicationFolder)
@@ -59,13 +59,13 @@ FormaMain::FormaMain(Desktop& desktop, std::string applicationFolder)
   tmrRepeat_.interval = kRepeatTimerSeconds;
   tmrRepeat_.tick = [this] { tmrRepeat_Timer(window_); };
   loop_.addTimer(tmrRepeat_);
-  desktop_.setMainWindowLook(std::string(kMainWindowCaption), *builtinPicture("APPICON.BMP"));
+  desktop_.setMainWindowLook(std::string(kMainWindowCaption), *builtinPicture(asset::WindowIcon));
 }
 
 void FormaMain::createPointers() {
   for (int kind = 0; kind < kPointerKinds; ++kind) {
     const std::string_view resource = kPointerResources[kind];
-    if (!resource.empty()) pointers_[kind] = desktop_.pointerFromBytes(builtinResource(resource));
+    if (!resource.empty()) pointers_[kind] = desktop_.pointerFromBytes(builtinResource(fileName(resource)));
   }
   pointers_[static_cast<int>(PointerKind::Standard)] = desktop_.systemPointer(SystemPointer::Arrow);
   for (int i = 0; i < kElementCount; ++i)
@@ -87,7 +87,7 @@ void FormaMain::Form_Load() {
 
     state_.FillMode = -1;
 
-    desktop_.showSplash(*builtinPicture("SPLASH.JPG"));
+    desktop_.showSplash(*builtinPicture(asset::SplashPicture));
     WaitThreeSeconds();
     desktop_.hideSplash();
 

@@ -77,7 +77,7 @@ void brisanje_slika(MainWindow& w) {
   const int pattern = w.wipePatterns.choose(w.desktop.now());
   PlaySoundEffect(w, kWipeSound);
   runWipePattern(w, pattern);
-  w.canvas.load(*w.picture("/PICTURE/00.GIF"));
+  w.canvas.load(*w.picture(asset::BlankPage));
 }
 
 void Rubber_Click(MainWindow& w) {

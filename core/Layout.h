@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/AssetFiles.h"
+
 namespace vellumo {
 
 enum class ElementId : std::uint8_t {
@@ -49,13 +51,13 @@ struct ElementLayout {
   bool shownAtStart;
   PointerKind pointer;
   int tabIndex;
-  std::string_view startingImage;  // built-in picture of this name; empty for none
+  std::string_view startingImage;  // an asset picture, built in; empty for none
   bool isPicture = true;           // false only for the label, which nothing shows
 };
 
 extern const std::array<ElementLayout, kElementCount> kLayout;
 
 constexpr std::string_view kMainWindowCaption = "Vellumo - Zoopa 4  by Orvenko Studio";
-constexpr std::string_view kMainBackgroundImage = "GLAVNA-4.JPG";
+constexpr std::string_view kMainBackgroundImage = asset::PaintingBackground;
 
 }  // namespace vellumo

@@ -39,7 +39,7 @@ void ThumbnailClick(MainWindow& w, int k) {
 
 void Back_MouseMove(MainWindow& w) {
   guarded([&] {
-    if (w.elements.top(ElementId::Back) == 0) w.load(ElementId::Back, "/PICTURE/BACK2.JPG");
+    if (w.elements.top(ElementId::Back) == 0) w.load(ElementId::Back, asset::BackHover);
   });
 }
 

@@ -7,12 +7,12 @@
 
 namespace vellumo {
 
-std::string restingMuteWave(const AppState& state) {
-  return state.SoundEffectsOn == 1 ? "/PICTURE/ZVUCNIK1.JPG" : "/PICTURE/SOUNDOFF2.JPG";
+std::string_view restingMuteWave(const AppState& state) {
+  return state.SoundEffectsOn == 1 ? asset::SpeakerOnRest : asset::SpeakerOffRest;
 }
 
-std::string restingMusicOn(const AppState& state) {
-  return state.MusicIsOff == 0 ? "/PICTURE/MUZIKA1.JPG" : "/PICTURE/MUSICOFF2.JPG";
+std::string_view restingMusicOn(const AppState& state) {
+  return state.MusicIsOff == 0 ? asset::MusicOnRest : asset::MusicOffRest;
 }
 
 std::string restingPalette(const AppState& state, int k) {
@@ -29,49 +29,49 @@ void PaletteMouseMove(MainWindow& w, int k) {
 
 void MoreImages_MouseMove(MainWindow& w) {
   guarded([&] {
-    w.load(ElementId::MoreImages, "/PICTURE/MOREIMAGES2.JPG");
-    w.load(ElementId::Rubber, "/PICTURE/GUMICA1.JPG");
-    w.load(ElementId::Papir, "/PICTURE/PAPIR1.JPG");
+    w.load(ElementId::MoreImages, asset::MoreImagesHover);
+    w.load(ElementId::Rubber, asset::EraserRest);
+    w.load(ElementId::Papir, asset::PaperRest);
     w.load(ElementId::MuteWave, restingMuteWave(w.state));
   });
 }
 
 void MuteWave_MouseMove(MainWindow& w) {
   guarded([&] {
-    w.load(ElementId::MuteWave, w.state.SoundEffectsOn == 1 ? "/PICTURE/ZVUCNIK2.JPG" : "/PICTURE/SOUNDOFF1.JPG");
-    w.load(ElementId::Rubber, "/PICTURE/GUMICA1.JPG");
-    w.load(ElementId::Papir, "/PICTURE/PAPIR1.JPG");
+    w.load(ElementId::MuteWave, w.state.SoundEffectsOn == 1 ? asset::SpeakerOnHover : asset::SpeakerOffHover);
+    w.load(ElementId::Rubber, asset::EraserRest);
+    w.load(ElementId::Papir, asset::PaperRest);
   });
 }
 
 void MusicOn_MouseMove(MainWindow& w) {
   guarded([&] {
-    w.load(ElementId::MusicOn, w.state.MusicIsOff == 1 ? "/PICTURE/MUSICOFF1.JPG" : "/PICTURE/MUZIKA2.JPG");
-    w.load(ElementId::Rubber, "/PICTURE/GUMICA1.JPG");
-    w.load(ElementId::Papir, "/PICTURE/PAPIR1.JPG");
+    w.load(ElementId::MusicOn, w.state.MusicIsOff == 1 ? asset::MusicOffHover : asset::MusicOnHover);
+    w.load(ElementId::Rubber, asset::EraserRest);
+    w.load(ElementId::Papir, asset::PaperRest);
     w.load(ElementId::MuteWave, restingMuteWave(w.state));
   });
 }
 
 void Rubber_MouseMove(MainWindow& w) {
   guarded([&] {
-    w.load(ElementId::Rubber, "/PICTURE/GUMICA2.JPG");
-    w.load(ElementId::Papir, "/PICTURE/PAPIR1.JPG");
+    w.load(ElementId::Rubber, asset::EraserHover);
+    w.load(ElementId::Papir, asset::PaperRest);
   });
 }
 
 void Papir_MouseMove(MainWindow& w) {
   guarded([&] {
-    w.load(ElementId::Papir, "/PICTURE/PAPIR2.JPG");
-    w.load(ElementId::Rubber, "/PICTURE/GUMICA1.JPG");
+    w.load(ElementId::Papir, asset::PaperHover);
+    w.load(ElementId::Rubber, asset::EraserRest);
   });
 }
 
 void SlikaHoverReset(MainWindow& w) {
   guarded([&] {
-    w.load(ElementId::MoreImages, "/PICTURE/MOREIMAGES1.JPG");
-    w.load(ElementId::Rubber, "/PICTURE/GUMICA1.JPG");
-    w.load(ElementId::Papir, "/PICTURE/PAPIR1.JPG");
+    w.load(ElementId::MoreImages, asset::MoreImagesRest);
+    w.load(ElementId::Rubber, asset::EraserRest);
+    w.load(ElementId::Papir, asset::PaperRest);
     w.load(ElementId::MuteWave, restingMuteWave(w.state));
     w.load(ElementId::MusicOn, restingMusicOn(w.state));
   });
@@ -79,11 +79,11 @@ void SlikaHoverReset(MainWindow& w) {
 
 void Form_MouseMove(MainWindow& w) {
   guarded([&] {
-    w.load(ElementId::MoreImages, "/PICTURE/MOREIMAGES1.JPG");
+    w.load(ElementId::MoreImages, asset::MoreImagesRest);
     for (int k = 1; k <= 12; ++k) w.load(paleta(k), restingPalette(w.state, k));
-    w.load(ElementId::Rubber, "/PICTURE/GUMICA1.JPG");
-    w.load(ElementId::Papir, "/PICTURE/PAPIR1.JPG");
-    w.load(ElementId::Back, "/PICTURE/BACK1.JPG");
+    w.load(ElementId::Rubber, asset::EraserRest);
+    w.load(ElementId::Papir, asset::PaperRest);
+    w.load(ElementId::Back, asset::BackRest);
     if (w.state.ScreenMode == 1) mouse_move_galerija1_bele(w);
     w.load(ElementId::MuteWave, restingMuteWave(w.state));
     w.load(ElementId::MusicOn, restingMusicOn(w.state));

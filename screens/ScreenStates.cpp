@@ -49,14 +49,14 @@ void galerijski_ekran_ugasi(MainWindow& w) {
   guarded([&] {
     w.elements.hide(ElementId::Back);
     for (int n = 1; n <= kThumbnailCount; ++n) w.elements.hide(galerija(n));
-    w.loadBackground(kPaintingBackground);
+    w.loadBackground(asset::PaintingBackground);
   });
 }
 
 void Prikazi_More_Images(MainWindow& w) {
   guarded([&] {
     w.elements.show(ElementId::Back);
-    w.loadBackground(kGalleryBackground);
+    w.loadBackground(asset::GalleryBackground);
   });
 }
 

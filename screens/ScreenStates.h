@@ -22,9 +22,6 @@ constexpr std::array<ElementId, 20> MainScreenControls = {
     ElementId::PaletaCrna,    ElementId::PaletaPink};
 // GalleryThumbnails are galerija(1) .. galerija(25), walked in ascending order.
 
-constexpr const char* kPaintingBackground = "/PICTURE/GLAVNA-4.JPG";
-constexpr const char* kGalleryBackground = "/PICTURE/GALERIJA-4.JPG";
-
 void ugasi_glavni_ekran(MainWindow& w);         // hide the painting screen
 void upali_glavni_ekran(MainWindow& w);         // show the painting screen
 void glavni_ekran_zamrznut(MainWindow& w);      // freeze the painting screen

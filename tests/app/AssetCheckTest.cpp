@@ -7,7 +7,7 @@
 
 #include "core/AppState.h"
 #include "app/ExitStatus.h"
-#include "core/ExpectedAssetSizes.h"
+#include "core/AssetFiles.h"
 #include "tests/support/RecordingDesktop.h"
 
 namespace vellumo {

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "PictureTable.h"
-#include "core/ExpectedAssetSizes.h"
+#include "core/AssetFiles.h"
 
 namespace {
 
