@@ -12,23 +12,23 @@ namespace {
 // Opening a dialog freezes whichever screen shows; freezing again while one
 // is open changes nothing.
 void freezeScreen(MainWindow& w) {
-  if (w.state.ScreenMode == 0)
+  if (w.state.ScreenMode == kPaintingScreen)
     glavni_ekran_zamrznut(w);
-  else if (w.state.ScreenMode == 1)
+  else if (w.state.ScreenMode == kGalleryScreen)
     galerijski_ekran_zamrznut(w);
 }
 
 void unfreezeScreen(MainWindow& w) {
-  if (w.state.ScreenMode == 0)
+  if (w.state.ScreenMode == kPaintingScreen)
     glavni_ekran_odmrznut(w);
-  else if (w.state.ScreenMode == 1)
+  else if (w.state.ScreenMode == kGalleryScreen)
     galerijski_ekran_odmrznut(w);
 }
 
 // Closing a dialog hides its elements first, then unfreezes the screen.
 template <std::size_t N>
 void closeDialog(MainWindow& w, const ElementId (&elements)[N]) {
-  if (w.state.ScreenMode != 0 && w.state.ScreenMode != 1) return;
+  if (w.state.ScreenMode != kPaintingScreen && w.state.ScreenMode != kGalleryScreen) return;
   for (ElementId id : elements) w.elements.hide(id);
   unfreezeScreen(w);
 }

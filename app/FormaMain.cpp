@@ -101,7 +101,7 @@ void FormaMain::Form_Load() {
     state_.CurrentColor = rgb(255, 0, 0);
     state_.MusicIsOff = 1;
     state_.SoundEffectsOn = 1;
-    state_.ScreenMode = 0;
+    state_.ScreenMode = kPaintingScreen;
     state_.CurrentPicture = 1;
     state_.ColorSelected[1] = 0;
 

@@ -21,6 +21,10 @@ class DirectMusicPerformance;
 class DirectMusicSegment;
 class DirectMusicSegmentState;
 
+// The values of ScreenMode: which screen is showing.
+constexpr std::int16_t kPaintingScreen = 0;
+constexpr std::int16_t kGalleryScreen = 1;
+
 struct AppState {
   Colour CurrentColor = 0;         // 0x00BBGGRR
   std::int16_t FillMode = 0;       // -1: the fill tool, 0: the pencil
@@ -29,7 +33,7 @@ struct AppState {
   std::int16_t MusicIsOff = 0;     // 1: music off, the music button starts it
   std::int16_t MusicPlaying = 0;   // 1 while the music started by the button runs
   std::int16_t SoundEffectsOn = 0; // 1: colour, fill and wipe sounds play
-  std::int16_t ScreenMode = 0;     // 0: painting screen, 1: gallery
+  std::int16_t ScreenMode = 0;     // kPaintingScreen or kGalleryScreen
   std::int16_t CurrentPicture = 0; // outline picture on the canvas, 1..25
   std::int16_t HighlightedThumb = 0;  // last thumbnail given its yellow image, 0 before any
   std::array<std::int16_t, 13> ColorSelected{};  // flags 1..12; element 0 unused

@@ -18,6 +18,8 @@ std::string formatted(const char* pattern, Numbers... numbers) {
 std::string whiteThumbnail(int n) { return formatted("/PICTURE/GALERIJA1BELE_%02d.JPG", thumbnailCell(n)); }
 std::string yellowThumbnail(int n) { return formatted("/PICTURE/GALERIJA1ZUTE_%02d.JPG", thumbnailCell(n)); }
 std::string outlinePicture(int n) { return formatted("/PICTURE/%02d.GIF", n); }
-std::string paletteImage(int look, int k) { return formatted("/PICTURE/BOJE%d_%02d.JPG", look, k); }
+std::string paletteImage(ButtonLook look, int k) {
+  return formatted("/PICTURE/BOJE%d_%02d.JPG", static_cast<int>(look), k);
+}
 
 }  // namespace vellumo

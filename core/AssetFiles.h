@@ -36,7 +36,10 @@ std::string whiteThumbnail(int n);   // "/PICTURE/GALERIJA1BELE_<cell>.JPG"
 std::string yellowThumbnail(int n);  // "/PICTURE/GALERIJA1ZUTE_<cell>.JPG"
 std::string outlinePicture(int n);   // "/PICTURE/<n>.GIF", n = 1..25
 
-// "/PICTURE/BOJE<look>_<k>.JPG": look 1 normal, 2 hover, 3 selected.
-std::string paletteImage(int look, int k);
+// The three looks of a palette button, numbered as its image files are.
+enum class ButtonLook { Rest = 1, Hover = 2, Selected = 3 };
+
+// "/PICTURE/BOJE<look>_<k>.JPG", palette button k = 1..12.
+std::string paletteImage(ButtonLook look, int k);
 
 }  // namespace vellumo

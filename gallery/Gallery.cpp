@@ -9,7 +9,7 @@ namespace vellumo {
 
 void ThumbnailMouseMove(MainWindow& w, int k) {
   guarded([&] {
-    if (w.elements.top(galerija(k)) != thumbnailTop(k) || w.state.ScreenMode != 1) return;
+    if (w.elements.top(galerija(k)) != thumbnailTop(k) || w.state.ScreenMode != kGalleryScreen) return;
     // The new highlight goes on before the old one comes off.
     w.load(galerija(k), yellowThumbnail(k));
     for (int j = 1; j <= 25; ++j)
@@ -27,10 +27,10 @@ void mouse_move_galerija1_bele(MainWindow& w) {
 
 void ThumbnailClick(MainWindow& w, int k) {
   guarded([&] {
-    if (w.state.ScreenMode == 1) {
+    if (w.state.ScreenMode == kGalleryScreen) {
       w.canvas.load(*w.picture(outlinePicture(k)));
       w.state.CurrentPicture = static_cast<std::int16_t>(k);
-      w.state.ScreenMode = 0;
+      w.state.ScreenMode = kPaintingScreen;
     }
     galerijski_ekran_ugasi(w);
     upali_glavni_ekran(w);

@@ -16,12 +16,12 @@ std::string_view restingMusicOn(const AppState& state) {
 }
 
 std::string restingPalette(const AppState& state, int k) {
-  return paletteImage(state.ColorSelected[k] == 1 ? 3 : 1, k);
+  return paletteImage(state.ColorSelected[k] == 1 ? ButtonLook::Selected : ButtonLook::Rest, k);
 }
 
 void PaletteMouseMove(MainWindow& w, int k) {
   guarded([&] {
-    w.load(paleta(k), paletteImage(w.state.ColorSelected[k] == 1 ? 3 : 2, k));
+    w.load(paleta(k), paletteImage(w.state.ColorSelected[k] == 1 ? ButtonLook::Selected : ButtonLook::Hover, k));
     if (k > 1) w.load(paleta(k - 1), restingPalette(w.state, k - 1));
     if (k < 12) w.load(paleta(k + 1), restingPalette(w.state, k + 1));
   });
@@ -84,7 +84,7 @@ void Form_MouseMove(MainWindow& w) {
     w.load(ElementId::Rubber, asset::EraserRest);
     w.load(ElementId::Papir, asset::PaperRest);
     w.load(ElementId::Back, asset::BackRest);
-    if (w.state.ScreenMode == 1) mouse_move_galerija1_bele(w);
+    if (w.state.ScreenMode == kGalleryScreen) mouse_move_galerija1_bele(w);
     w.load(ElementId::MuteWave, restingMuteWave(w.state));
     w.load(ElementId::MusicOn, restingMusicOn(w.state));
   });

@@ -2,6 +2,7 @@
 
 #include "core/AssetFiles.h"
 #include "core/MainWindow.h"
+#include "palette/Hover.h"
 #include "audio/SoundEffects.h"
 
 namespace vellumo {
@@ -32,7 +33,7 @@ void PaletteClick(MainWindow& w, int k) {
     PlaySoundEffect(w, kPalette[k].sound);
     gasi_boje_3_faze(w.state);
     w.state.ColorSelected[k] = 1;
-    for (int j = 1; j <= 12; ++j) w.load(paleta(j), paletteImage(w.state.ColorSelected[j] == 1 ? 3 : 1, j));
+    for (int j = 1; j <= 12; ++j) w.load(paleta(j), restingPalette(w.state, j));
   });
 }
 

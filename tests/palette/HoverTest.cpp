@@ -73,7 +73,7 @@ TEST_F(HoverTest, TheBareWindowRestsEverything) {
   move(260, 700);  // the column between yellow and light blue belongs to no button
   EXPECT_TRUE(shows(ElementId::MoreImages, "/PICTURE/MOREIMAGES1.JPG"));
   EXPECT_TRUE(shows(paleta(1), "/PICTURE/BOJE3_01.JPG")) << "the chosen colour rests selected";
-  for (int k = 2; k <= 12; ++k) EXPECT_TRUE(shows(paleta(k), paletteImage(1, k))) << k;
+  for (int k = 2; k <= 12; ++k) EXPECT_TRUE(shows(paleta(k), paletteImage(ButtonLook::Rest, k))) << k;
   EXPECT_TRUE(shows(ElementId::Rubber, "/PICTURE/GUMICA1.JPG"));
   EXPECT_TRUE(shows(ElementId::Papir, "/PICTURE/PAPIR1.JPG"));
   EXPECT_TRUE(shows(ElementId::Back, "/PICTURE/BACK1.JPG"));

@@ -13,14 +13,14 @@ class PaletteTest : public test::RunningForm {
   void expectSelected(int k) {
     for (int j = 1; j <= 12; ++j) {
       EXPECT_EQ(form.state().ColorSelected[j], j == k ? 1 : 0) << j;
-      EXPECT_TRUE(shows(paleta(j), paletteImage(j == k ? 3 : 1, j))) << j;
+      EXPECT_TRUE(shows(paleta(j), paletteImage(j == k ? ButtonLook::Selected : ButtonLook::Rest, j))) << j;
     }
   }
 };
 
 TEST_F(PaletteTest, NothingLooksSelectedBeforeTheFirstClick) {
   EXPECT_EQ(form.state().CurrentColor, rgb(255, 0, 0));
-  for (int j = 1; j <= 12; ++j) EXPECT_TRUE(shows(paleta(j), paletteImage(1, j))) << j;
+  for (int j = 1; j <= 12; ++j) EXPECT_TRUE(shows(paleta(j), paletteImage(ButtonLook::Rest, j))) << j;
 }
 
 TEST_F(PaletteTest, EveryButtonChoosesItsColourAndSound) {
