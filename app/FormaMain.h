@@ -1,12 +1,14 @@
 #pragma once
 // The main window: it owns the program's state and its elements, receives
-// every event, routes it to the element or window handler it belongs to, and
-// runs start-up and shut-down.
+// every event and routes it to the element or window handler the index
+// gives (ElementHandlers.h), and runs start-up and shut-down
+// (StartUpAndShutDown.cpp).
 
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "app/ElementHandlers.h"
 #include "core/AppState.h"
 #include "core/EventLoop.h"
 #include "core/MainWindow.h"
@@ -62,11 +64,8 @@ class FormaMain final : public EventSink {
   void onMouseUp(const InputEvent& event);
   void onKeyDown(const InputEvent& event);
 
-  // The handlers of each element, by event.
-  void elementMouseMove(ElementId id, int buttons, int x, int y);
-  void elementMouseDown(ElementId id, int button, int x, int y);
-  void elementClick(ElementId id);
-  void elementKeyDown(std::optional<ElementId> id, int keyCode, int shift);
+  // Runs the handler the index gives for `event` on `receiver` (nothing: the window).
+  void dispatch(std::optional<ElementId> receiver, ElementEvent event, ElementInput input);
 
   Desktop& desktop_;
   const std::string applicationFolder_;
