@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/RunningForm.h"
+#include "tests/support/SamePicture.h"
 
 namespace vellumo {
 namespace {
@@ -61,7 +62,7 @@ TEST_F(PaintingTools, PressesWithTheFillTool) {
   const Picture before = canvas();
   press(canvasX(120), canvasY(120), kRightButton);
   release(canvasX(120), canvasY(120), kRightButton);
-  EXPECT_EQ(canvas().pixels, before.pixels);
+  EXPECT_SAME_PICTURE(canvas(), before);
   EXPECT_TRUE(soundsPlayed().empty()) << "muted, a right press does nothing at all";
 }
 
@@ -73,16 +74,16 @@ TEST_F(PaintingTools, ThePencilDrawsOnlyWithTheLeftButtonAlone) {
 
   press(canvasX(200), canvasY(200));
   release(canvasX(200), canvasY(200));
-  EXPECT_EQ(canvas().pixels, blank.pixels) << "a press without moving leaves no mark";
+  EXPECT_SAME_PICTURE(canvas(), blank) << "a press without moving leaves no mark";
   EXPECT_TRUE(soundsPlayed().empty()) << "the pencil is silent";
 
   move(canvasX(300), canvasY(200));
-  EXPECT_EQ(canvas().pixels, blank.pixels) << "no button held";
+  EXPECT_SAME_PICTURE(canvas(), blank) << "no button held";
 
   press(canvasX(200), canvasY(300));
   press(canvasX(200), canvasY(300), kRightButton, kLeftButton | kRightButton);
   move(canvasX(300), canvasY(300), kLeftButton | kRightButton);
-  EXPECT_EQ(canvas().pixels, blank.pixels) << "left and right held together draw nothing";
+  EXPECT_SAME_PICTURE(canvas(), blank) << "left and right held together draw nothing";
   release(canvasX(300), canvasY(300), kRightButton, kLeftButton);
   release(canvasX(300), canvasY(300), kLeftButton, 0);
 
