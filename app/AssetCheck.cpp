@@ -1,7 +1,7 @@
 #include "app/AssetCheck.h"
 
-#include "core/AppState.h"
 #include "app/ExitStatus.h"
+#include "core/AppState.h"
 #include "core/AssetFiles.h"
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"

@@ -1,8 +1,8 @@
 #include "app/Dialogs.h"
 
+#include "app/Websites.h"
 #include "core/AssetFiles.h"
 #include "core/MainWindow.h"
-#include "app/Websites.h"
 #include "screens/ScreenStates.h"
 
 namespace vellumo {

@@ -64,9 +64,7 @@ const ElementHandler kElementHandlers[] = {
        }),
     on(Slika, MouseMove,
        [](FormaMain& f, const ElementInput& in) {
-         guarded([&] {
-           Slika_MouseMove(f.window(), in.buttons, static_cast<float>(in.x), static_cast<float>(in.y));
-         });
+         guarded([&] { Slika_MouseMove(f.window(), in.buttons, static_cast<float>(in.x), static_cast<float>(in.y)); });
        }),
 
     // The painting screen's buttons; every one of them also answers the shortcut keys.
@@ -118,8 +116,7 @@ const ElementHandler kElementHandlers[] = {
 
 std::span<const ElementHandler> elementHandlers() { return kElementHandlers; }
 
-const ElementHandler* findElementHandler(std::optional<ElementId> receiver, ElementEvent event,
-                                         ElementInput& input) {
+const ElementHandler* findElementHandler(std::optional<ElementId> receiver, ElementEvent event, ElementInput& input) {
   for (const ElementHandler& row : kElementHandlers) {
     if (row.event != event) continue;
     switch (row.receiver) {

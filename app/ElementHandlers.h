@@ -22,10 +22,10 @@ enum class ElementEvent {
 
 // What an event hands its handler.
 struct ElementInput {
-  int number = 0;   // the element's number in its family (palette button 1..12, thumbnail 1..25)
-  int button = 0;   // MouseDown: the button that went down
-  int buttons = 0;  // MouseMove: the buttons held
-  int x = 0, y = 0;  // relative to the element, or window pixels for the window
+  int number = 0;              // the element's number in its family (palette button 1..12, thumbnail 1..25)
+  int button = 0;              // MouseDown: the button that went down
+  int buttons = 0;             // MouseMove: the buttons held
+  int x = 0, y = 0;            // relative to the element, or window pixels for the window
   int keyCode = 0, shift = 0;  // KeyDown
 };
 
@@ -46,7 +46,6 @@ std::span<const ElementHandler> elementHandlers();
 
 // The handler of `event` on `receiver` (nothing: the window), with the
 // receiver's number in its family written into `input`; null when it has none.
-const ElementHandler* findElementHandler(std::optional<ElementId> receiver, ElementEvent event,
-                                         ElementInput& input);
+const ElementHandler* findElementHandler(std::optional<ElementId> receiver, ElementEvent event, ElementInput& input);
 
 }  // namespace vellumo

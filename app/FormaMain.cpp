@@ -52,8 +52,7 @@ void FormaMain::createPointers() {
 void FormaMain::handle(const InputEvent& event) {
   using Kind = InputEvent::Kind;
   switch (event.kind) {
-    case Kind::CloseRequested:
-      return CloseRequested();
+    case Kind::CloseRequested: return CloseRequested();
     case Kind::KeyDown:
     case Kind::KeyUp:
       // The keyboard lock sees every key before any handler does.
@@ -69,9 +68,7 @@ void FormaMain::handle(const InputEvent& event) {
     case Kind::MouseUp:
       if (mainShown_) onMouseUp(event);
       break;
-    case Kind::Exposed:
-      elements_.pictureChanged();
-      break;
+    case Kind::Exposed: elements_.pictureChanged(); break;
   }
   presentIfChanged();
 }
@@ -83,8 +80,8 @@ void FormaMain::presentIfChanged() {
 }
 
 void FormaMain::updatePointer(const MouseTarget& target) {
-  const PointerShapePtr& wanted = target.element ? elements_.pointer(*target.element)
-                                                 : pointers_[static_cast<int>(PointerKind::Arrow)];
+  const PointerShapePtr& wanted =
+      target.element ? elements_.pointer(*target.element) : pointers_[static_cast<int>(PointerKind::Arrow)];
   if (wanted == shownPointer_) return;
   shownPointer_ = wanted;
   desktop_.setPointer(wanted);

@@ -10,14 +10,14 @@
 
 #include "app/ElementHandlers.h"
 #include "core/AppState.h"
+#include "core/Canvas.h"
+#include "core/Elements.h"
 #include "core/EventLoop.h"
+#include "core/InputRouter.h"
 #include "core/MainWindow.h"
 #include "core/PictureCache.h"
-#include "core/Canvas.h"
 #include "core/WipePatternChooser.h"
 #include "platform/Desktop.h"
-#include "core/Elements.h"
-#include "core/InputRouter.h"
 
 namespace vellumo {
 
@@ -77,8 +77,9 @@ class FormaMain final : public EventSink {
   PictureCache pictures_{desktop_};
   WipePatternChooser wipePatterns_;
   IntervalTimer tmrRepeat_;
-  MainWindow window_{desktop_, state_, elements_, canvas_, pictures_, loop_, wipePatterns_, tmrRepeat_,
-                     [this] { presentIfChanged(); }};
+  MainWindow window_{desktop_,      state_,     elements_,
+                     canvas_,       pictures_,  loop_,
+                     wipePatterns_, tmrRepeat_, [this] { presentIfChanged(); }};
   Picture frame_{kScreenWidth, kScreenHeight, kWindowColour};
   std::array<PointerShapePtr, 6> pointers_;  // by PointerKind
   PointerShapePtr shownPointer_;

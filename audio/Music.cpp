@@ -1,10 +1,10 @@
 #include "audio/Music.h"
 
+#include "audio/DirectMusic.h"
 #include "core/AssetFiles.h"
+#include "core/DirectX7.h"
 #include "core/EventLoop.h"
 #include "core/MainWindow.h"
-#include "core/DirectX7.h"
-#include "audio/DirectMusic.h"
 
 namespace vellumo {
 

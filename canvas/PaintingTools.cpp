@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "core/AssetFiles.h"
-#include "core/MainWindow.h"
 #include "audio/SoundEffects.h"
-#include "core/Canvas.h"
 #include "canvas/FloodFill.h"
 #include "canvas/PencilLine.h"
+#include "core/AssetFiles.h"
+#include "core/Canvas.h"
+#include "core/MainWindow.h"
 #include "palette/Hover.h"
 
 namespace vellumo {

@@ -1,9 +1,9 @@
 #include "canvas/PrintPicture.h"
 
-#include "core/ColoringBasic.h"
-#include "core/MainWindow.h"
 #include "canvas/SavedPictureRoot.h"
 #include "core/Canvas.h"
+#include "core/ColoringBasic.h"
+#include "core/MainWindow.h"
 
 namespace vellumo {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/MainWindow.h"
 #include "audio/SoundEffects.h"
-#include "core/Canvas.h"
 #include "core/AssetFiles.h"
+#include "core/Canvas.h"
+#include "core/MainWindow.h"
 
 namespace vellumo {
 
@@ -29,6 +29,8 @@ SweepStep sweepStep(Sweep sweep, int i) {
   return {-1, -1};
 }
 
+// One pattern to a line.
+// clang-format off
 const WipePattern kWipePatterns[9] = {
     {Sweep::RowsDown, false, Sweep::RowsDown},  // unused
     {Sweep::RowsDown, false, Sweep::RowsDown},
@@ -40,6 +42,7 @@ const WipePattern kWipePatterns[9] = {
     {Sweep::EvenRows, true, Sweep::ColumnsLeft},
     {Sweep::EvenRows, true, Sweep::RowsUp},
 };
+// clang-format on
 
 namespace {
 

@@ -5,8 +5,8 @@
 namespace vellumo {
 
 bool KeyboardHookSwallows(std::uint32_t vkCode, std::uint32_t flags) {
-  return (flags & LLKHF_ALTDOWN) != 0 || vkCode == VK_LWIN || vkCode == VK_RWIN ||
-         vkCode == VK_APPS || vkCode == VK_MENU || vkCode == VK_SHIFT;
+  return (flags & LLKHF_ALTDOWN) != 0 || vkCode == VK_LWIN || vkCode == VK_RWIN || vkCode == VK_APPS ||
+         vkCode == VK_MENU || vkCode == VK_SHIFT;
 }
 
 void WaitThreeSeconds(Desktop& desktop, EventLoop& loop) {

@@ -7,9 +7,9 @@
 #include <optional>
 #include <utility>
 
+#include "core/Layout.h"
 #include "platform/Desktop.h"
 #include "platform/Picture.h"
-#include "core/Layout.h"
 
 namespace vellumo {
 

@@ -12,6 +12,8 @@
 
 namespace vellumo {
 
+// Laid out by hand in stacking order, many to a line.
+// clang-format off
 enum class ElementId : std::uint8_t {
   Papir, Rubber, olovka, kapljica, PrintPict, Back, Ne, Da, Izlaz, Zatvori, Firma, visit_site,
   Registered,
@@ -23,15 +25,14 @@ enum class ElementId : std::uint8_t {
   PaletaLjubicasta, PaletaOranz, PaletaSvPlava, PaletaZuta, PaletaZelena, PaletaCrvena,
   MoreImages, MuteWave, MusicOn, Slika, lblPlay,
 };
+// clang-format on
 
 constexpr int kElementCount = static_cast<int>(ElementId::lblPlay) + 1;
 constexpr int kThumbnailCount = 25;
 constexpr int kPaletteSize = 12;
 
 // Gallery thumbnail n (1..25) and palette button k (1..12, left to right).
-constexpr ElementId galerija(int n) {
-  return static_cast<ElementId>(static_cast<int>(ElementId::Galerija1) - (n - 1));
-}
+constexpr ElementId galerija(int n) { return static_cast<ElementId>(static_cast<int>(ElementId::Galerija1) - (n - 1)); }
 constexpr ElementId paleta(int k) {
   return static_cast<ElementId>(static_cast<int>(ElementId::PaletaCrvena) - (k - 1));
 }

@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "core/AppState.h"
+#include "core/Elements.h"
 #include "core/PictureCache.h"
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"
-#include "core/Elements.h"
 
 namespace vellumo {
 
@@ -34,9 +34,7 @@ struct MainWindow {
 
   // The path of an asset: the asset root and a relative path beginning with
   // a separator, joined as they stand.
-  std::string assetPath(std::string_view relativePath) const {
-    return state.AssetRoot + std::string(relativePath);
-  }
+  std::string assetPath(std::string_view relativePath) const { return state.AssetRoot + std::string(relativePath); }
   // The picture of an asset file. Throws LoadError.
   PicturePtr picture(std::string_view relativePath) { return pictures.load(assetPath(relativePath)); }
   // Load an asset picture into an element. Throws LoadError.

@@ -7,8 +7,7 @@
 namespace vellumo {
 
 void DirectDraw7::SetCooperativeLevel(std::int32_t flags) {
-  if (flags != (DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE))
-    throw LoadError("only exclusive full screen is supported");
+  if (flags != (DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE)) throw LoadError("only exclusive full screen is supported");
   exclusive_ = true;
 }
 

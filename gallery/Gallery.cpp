@@ -1,8 +1,8 @@
 #include "gallery/Gallery.h"
 
 #include "core/AssetFiles.h"
-#include "core/MainWindow.h"
 #include "core/Canvas.h"
+#include "core/MainWindow.h"
 #include "screens/ScreenStates.h"
 
 namespace vellumo {

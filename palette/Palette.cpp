@@ -1,9 +1,9 @@
 #include "palette/Palette.h"
 
+#include "audio/SoundEffects.h"
 #include "core/AssetFiles.h"
 #include "core/MainWindow.h"
 #include "palette/Hover.h"
-#include "audio/SoundEffects.h"
 
 namespace vellumo {
 

@@ -1,7 +1,7 @@
 #include "screens/ScreenStates.h"
 
-#include "core/MainWindow.h"
 #include "core/AssetFiles.h"
+#include "core/MainWindow.h"
 
 namespace vellumo {
 

@@ -13,13 +13,13 @@ struct MainWindow;
 
 // The painting screen's buttons, in the order the procedures walk them.
 constexpr std::array<ElementId, 20> MainScreenControls = {
-    ElementId::Slika,         ElementId::MoreImages,      ElementId::MuteWave,
-    ElementId::MusicOn,       ElementId::Rubber,          ElementId::Papir,
-    ElementId::kapljica,      ElementId::olovka,          ElementId::PaletaCrvena,
-    ElementId::PaletaZelena,  ElementId::PaletaZuta,      ElementId::PaletaSvPlava,
-    ElementId::PaletaOranz,   ElementId::PaletaLjubicasta, ElementId::PaletaSiva,
-    ElementId::PaletaTamnozuta, ElementId::PaletaBraon,   ElementId::PaletaPlava,
-    ElementId::PaletaCrna,    ElementId::PaletaPink};
+    ElementId::Slika,           ElementId::MoreImages,       ElementId::MuteWave,
+    ElementId::MusicOn,         ElementId::Rubber,           ElementId::Papir,
+    ElementId::kapljica,        ElementId::olovka,           ElementId::PaletaCrvena,
+    ElementId::PaletaZelena,    ElementId::PaletaZuta,       ElementId::PaletaSvPlava,
+    ElementId::PaletaOranz,     ElementId::PaletaLjubicasta, ElementId::PaletaSiva,
+    ElementId::PaletaTamnozuta, ElementId::PaletaBraon,      ElementId::PaletaPlava,
+    ElementId::PaletaCrna,      ElementId::PaletaPink};
 // GalleryThumbnails are galerija(1) .. galerija(25), walked in ascending order.
 
 void ugasi_glavni_ekran(MainWindow& w);         // hide the painting screen

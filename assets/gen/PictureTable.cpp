@@ -9,8 +9,8 @@ namespace assetgen {
 namespace {
 
 struct Row {
-  std::string_view pattern;  // '?' matches any one character
-  PictureFormat format;      // the size here unless an element shows the picture
+  std::string_view pattern;                                  // '?' matches any one character
+  PictureFormat format;                                      // the size here unless an element shows the picture
   std::optional<vellumo::ElementId> shownBy = std::nullopt;  // its size then that element's
 };
 

@@ -61,9 +61,7 @@ void writeFile(const fs::path& path, const Bytes& bytes) {
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
-void writeText(const fs::path& path, const std::string& text) {
-  writeFile(path, Bytes(text.begin(), text.end()));
-}
+void writeText(const fs::path& path, const std::string& text) { writeFile(path, Bytes(text.begin(), text.end())); }
 
 void setUpFonts(const fs::path& relativeBuildDir) {
   const fs::path buildDir = fs::absolute(relativeBuildDir);  // fontconfig reads relative names elsewhere
@@ -104,8 +102,7 @@ std::string builtinSource(const std::vector<std::pair<std::string, Bytes>>& reso
       << "#include \"app/BuiltinResources.h\"\n\n#include <array>\n\nnamespace vellumo {\nnamespace {\n\n";
   for (std::size_t r = 0; r < resources.size(); ++r) {
     const Bytes& b = resources[r].second;
-    src << "// " << resources[r].first << ", " << b.size() << " bytes\nconst unsigned char kData" << r
-        << "[] = {";
+    src << "// " << resources[r].first << ", " << b.size() << " bytes\nconst unsigned char kData" << r << "[] = {";
     for (std::size_t i = 0; i < b.size(); ++i) {
       if (i % 24 == 0) src << "\n";
       src << static_cast<unsigned>(b[i]) << ',';
@@ -209,10 +206,14 @@ int main(int argc, char** argv) {
       }
       return argv[++i];
     };
-    if (arg == "--sources") sources = value();
-    else if (arg == "--app") app = value();
-    else if (arg == "--builtin") builtin = value();
-    else if (arg == "--report") report = true;
+    if (arg == "--sources")
+      sources = value();
+    else if (arg == "--app")
+      app = value();
+    else if (arg == "--builtin")
+      builtin = value();
+    else if (arg == "--report")
+      report = true;
     else {
       std::fprintf(stderr, "usage: vellumo-assetgen --sources DIR --app DIR --builtin DIR [--report]\n");
       return 2;

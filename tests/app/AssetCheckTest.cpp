@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/AppState.h"
 #include "app/ExitStatus.h"
+#include "core/AppState.h"
 #include "core/AssetFiles.h"
 #include "tests/support/RecordingDesktop.h"
 
@@ -23,8 +23,8 @@ class AssetCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root = fs::temp_directory_path() /
-           ("vellumo-assetcheck-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           ("vellumo-assetcheck-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root);
     fs::create_directories(root / "PICTURE");
     for (const auto& entry : ExpectedAssetSizes) resize(entry.relativePath, entry.size);

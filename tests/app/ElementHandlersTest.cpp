@@ -60,8 +60,8 @@ TEST(ElementHandlers, FindsTheHandlerAndTheFamilyNumber) {
       {ElementId::lblPlay, ElementEvent::Click, false, 0},
   };
   for (const Case& c : cases) {
-    const std::string what = (c.receiver ? std::string(kLayout[index(*c.receiver)].name) : "the window") +
-                             ", event " + std::to_string(static_cast<int>(c.event));
+    const std::string what = (c.receiver ? std::string(kLayout[index(*c.receiver)].name) : "the window") + ", event " +
+                             std::to_string(static_cast<int>(c.event));
     ElementInput input;
     const ElementHandler* row = findElementHandler(c.receiver, c.event, input);
     EXPECT_EQ(row != nullptr, c.answered) << what;

@@ -81,8 +81,7 @@ TEST(FloodFill, OutlinesBoundTheRegion) {
 
 TEST(FloodFill, SeedsOutsideOrAlreadyColouredChangeNothing) {
   Picture p(10, 10, R);
-  for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {10, 0}, {0, 10}, {-100000, 5}})
-    EXPECT_EQ(floodFill(p, x, y, W), 0);
+  for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {10, 0}, {0, 10}, {-100000, 5}}) EXPECT_EQ(floodFill(p, x, y, W), 0);
   EXPECT_EQ(floodFill(p, 5, 5, R), 0) << "a region already of the colour";
   EXPECT_SAME_PICTURE(p, Picture(10, 10, R));
 }

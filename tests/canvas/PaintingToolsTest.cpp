@@ -17,7 +17,8 @@ class PaintingTools : public test::RunningForm {
   // A blank canvas with a 40x40 box at (100,100) whose border has the given colour.
   void boxOf(Colour border) {
     std::fill(canvas().pixels.begin(), canvas().pixels.end(), kWhite);
-    for (int i = 100; i < 140; ++i) canvas().at(i, 100) = canvas().at(i, 139) = canvas().at(100, i) = canvas().at(139, i) = border;
+    for (int i = 100; i < 140; ++i)
+      canvas().at(i, 100) = canvas().at(i, 139) = canvas().at(100, i) = canvas().at(139, i) = border;
   }
 };
 
@@ -26,9 +27,8 @@ TEST_F(PaintingTools, TheFillRefusesOnlyTheOutlineBlack) {
     Colour clicked;
     bool fills;
   } const cases[] = {
-      {rgb(0, 0, 0), false},   {rgb(9, 0, 0), false},  {rgb(5, 0, 0), false},
-      {rgb(10, 0, 0), true},   {rgb(0, 0, 1), true},   {rgb(0, 1, 0), true},
-      {rgb(30, 30, 30), true},  // the palette's black stays fillable
+      {rgb(0, 0, 0), false}, {rgb(9, 0, 0), false}, {rgb(5, 0, 0), false},   {rgb(10, 0, 0), true},
+      {rgb(0, 0, 1), true},  {rgb(0, 1, 0), true},  {rgb(30, 30, 30), true},  // the palette's black stays fillable
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.clicked);
@@ -101,7 +101,7 @@ TEST_F(PaintingTools, ADragLeavingTheCanvasKeepsDrawingClipped) {
   click(ElementId::olovka);
   std::fill(canvas().pixels.begin(), canvas().pixels.end(), kWhite);
   press(canvasX(700), canvasY(50));
-  move(canvasX(800), canvasY(50), kLeftButton);   // over the buttons beside the canvas
+  move(canvasX(800), canvasY(50), kLeftButton);  // over the buttons beside the canvas
   move(canvasX(800), canvasY(150), kLeftButton);
   move(-5000, canvasY(150), kLeftButton);         // far outside the window
   move(canvasX(100), canvasY(550), kLeftButton);  // back in, from the outside point

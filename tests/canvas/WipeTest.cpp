@@ -41,12 +41,12 @@ TEST(Sweeps, StepOrders) {
     Sweep sweep;
     int step, x, y;
   } const cases[] = {
-      {Sweep::RowsDown, 0, 0, 0},         {Sweep::RowsDown, 750, 0, 1},
-      {Sweep::ColumnsRight, 1, 0, 1},     {Sweep::ColumnsRight, 600, 1, 0},
-      {Sweep::ColumnsLeft, 0, 749, 0},    {Sweep::ColumnsLeft, kSweepSteps - 1, 0, 599},
-      {Sweep::RowsUp, 0, 749, 599},       {Sweep::RowsUp, kSweepSteps - 1, 0, 0},
-      {Sweep::EvenRows, 750, 0, 2},       {Sweep::EvenRows, 224999, 749, 598},
-      {Sweep::EvenRows, 225000, 0, 600},  {Sweep::EvenRows, kSweepSteps - 1, 749, 1198},
+      {Sweep::RowsDown, 0, 0, 0},        {Sweep::RowsDown, 750, 0, 1},
+      {Sweep::ColumnsRight, 1, 0, 1},    {Sweep::ColumnsRight, 600, 1, 0},
+      {Sweep::ColumnsLeft, 0, 749, 0},   {Sweep::ColumnsLeft, kSweepSteps - 1, 0, 599},
+      {Sweep::RowsUp, 0, 749, 599},      {Sweep::RowsUp, kSweepSteps - 1, 0, 0},
+      {Sweep::EvenRows, 750, 0, 2},      {Sweep::EvenRows, 224999, 749, 598},
+      {Sweep::EvenRows, 225000, 0, 600}, {Sweep::EvenRows, kSweepSteps - 1, 749, 1198},
   };
   for (const Case& c : cases) {
     const SweepStep s = sweepStep(c.sweep, c.step);

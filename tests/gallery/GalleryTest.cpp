@@ -30,8 +30,7 @@ class GalleryTest : public test::RunningForm {
     return n;
   }
   bool backgroundIs(const std::string& relative) {
-    return form.elements().background()->pixels ==
-           decodePictureFile(form.state().AssetRoot + relative)->pixels;
+    return form.elements().background()->pixels == decodePictureFile(form.state().AssetRoot + relative)->pixels;
   }
 };
 
@@ -166,8 +165,7 @@ TEST_F(MissingFilesTest, PartialResultsAndNoCrash) {
   EXPECT_EQ(form.state().CurrentPicture, 2);
   EXPECT_EQ(form.state().ScreenMode, 0);
   EXPECT_FALSE(form.elements().shown(galerija(2)));
-  EXPECT_TRUE(form.elements().shown(ElementId::Slika))
-      << "the painting screen comes back over the gallery background";
+  EXPECT_TRUE(form.elements().shown(ElementId::Slika)) << "the painting screen comes back over the gallery background";
   EXPECT_SAME_PICTURE(*form.elements().background(), *decodePictureFile(folder() + "/PICTURE/GALERIJA-4.JPG"));
 }
 

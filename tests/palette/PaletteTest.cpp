@@ -24,8 +24,8 @@ TEST_F(PaletteTest, NothingLooksSelectedBeforeTheFirstClick) {
 }
 
 TEST_F(PaletteTest, EveryButtonChoosesItsColourAndSound) {
-  const char* sounds[] = {"",          "CRVENA", "ZELENA", "ZUTA",  "SVPLAVA", "ORANZ",    "LJUBICASTA",
-                          "SIVA",      "TAMNOZUTA", "BRAON", "PLAVA", "CRNA",  "PINK"};
+  const char* sounds[] = {"",     "CRVENA",    "ZELENA", "ZUTA",  "SVPLAVA", "ORANZ", "LJUBICASTA",
+                          "SIVA", "TAMNOZUTA", "BRAON",  "PLAVA", "CRNA",    "PINK"};
   for (int k = 1; k <= 12; ++k) {
     SCOPED_TRACE(k);
     click(paleta(k));
@@ -61,8 +61,7 @@ TEST_F(PaletteTest, TheSpeakerButtonMutesEverySound) {
   click(ElementId::PaletaPink);
   click(test::canvasX(5), test::canvasY(5));
   EXPECT_TRUE(soundsPlayed().empty());
-  EXPECT_TRUE(shows(ElementId::MuteWave, "/PICTURE/ZVUCNIK1.JPG"))
-      << "the click itself changes no image";
+  EXPECT_TRUE(shows(ElementId::MuteWave, "/PICTURE/ZVUCNIK1.JPG")) << "the click itself changes no image";
   click(ElementId::MuteWave);
   click(ElementId::PaletaPink);
   EXPECT_EQ(soundsPlayed(), std::vector<std::string>{"/SOUND/PINK.WAV"});

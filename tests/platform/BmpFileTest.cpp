@@ -99,7 +99,7 @@ TEST(BmpFile, AWriteCutShortKeepsTheOldFile) {
   rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
   rlimit small = saved;
-  small.rlim_cur = 4096;  // far less than a 750x600 picture needs
+  small.rlim_cur = 4096;                                       // far less than a 750x600 picture needs
   const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   EXPECT_THROW(writeBmpFile(patterned(750, 600), path), LoadError);

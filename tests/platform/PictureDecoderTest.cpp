@@ -148,8 +148,8 @@ TEST(PictureDecoder, PicturesAtTheLimitsDecode) {
   EXPECT_EQ(decodePictureBytes(gifOfSize(1, kMaxPictureSide))->height, kMaxPictureSide);
   constexpr int kWide = 2048, kHigh = kMaxPicturePixels / kWide;
   static_assert(std::int64_t{kWide} * kHigh == kMaxPicturePixels);
-  for (const Bytes& bytes : {test::bmp24(Picture(kWide, kHigh)), gifOfSize(kWide, kHigh), jpeg(kWide, kHigh),
-                             png(kWide, kHigh)}) {
+  for (const Bytes& bytes :
+       {test::bmp24(Picture(kWide, kHigh)), gifOfSize(kWide, kHigh), jpeg(kWide, kHigh), png(kWide, kHigh)}) {
     const PicturePtr decoded = decodePictureBytes(bytes);
     EXPECT_EQ(decoded->width * std::int64_t{decoded->height}, kMaxPicturePixels);
   }

@@ -40,11 +40,10 @@ inline ::testing::AssertionResult samePictureFormat(const char* actualText, cons
         firstY = y;
       }
   if (differing == 0) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << actualText << " and " << expectedText << " differ in " << differing
-                                       << " of " << actual.pixels.size() << " pixels; the first at (" << firstX
-                                       << ", " << firstY << "): " << describeColour(actual.at(firstX, firstY))
-                                       << " where " << describeColour(expected.at(firstX, firstY))
-                                       << " was expected";
+  return ::testing::AssertionFailure() << actualText << " and " << expectedText << " differ in " << differing << " of "
+                                       << actual.pixels.size() << " pixels; the first at (" << firstX << ", " << firstY
+                                       << "): " << describeColour(actual.at(firstX, firstY)) << " where "
+                                       << describeColour(expected.at(firstX, firstY)) << " was expected";
 }
 
 }  // namespace vellumo::test
