@@ -1,7 +1,7 @@
 #pragma once
 // What every handler of the main window works with: the desktop, the state,
-// the elements, the canvas and the asset pictures. Handlers of every
-// subsystem take it and call each other's procedures directly.
+// the elements, the canvas and the asset pictures. The handlers of every
+// subsystem take it, and call the procedures of the layers below directly.
 
 #include <functional>
 #include <string>
