@@ -1,15 +1,15 @@
 #include "app/AssetCheck.h"
 
-#include "app/AppState.h"
 #include "app/ExitStatus.h"
-#include "app/ExpectedAssetSizes.h"
+#include "core/AppState.h"
+#include "core/AssetFiles.h"
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"
 
 namespace vellumo {
 
 void CheckAssetFiles(Desktop& desktop, const AppState& state) {
-  for (const ExpectedAssetSize& entry : ExpectedAssetSizes) {
+  for (const AssetFile& entry : ExpectedAssetSizes) {
     std::int64_t size = 0;
     try {
       size = desktop.fileSize(state.AssetRoot + std::string(entry.relativePath));

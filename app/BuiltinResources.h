@@ -9,9 +9,9 @@
 
 namespace vellumo {
 
-// The bytes of a built-in resource by file name ("GLAVNA-4.JPG", "SPLASH.JPG",
-// "APPICON.BMP", "ARROW.CUR", "HAND.CUR", "BRUSH.ICO", "DROP.ICO"); empty
-// when there is none of that name.
+// The bytes of a built-in resource by file name: the file name of a starting
+// picture ("GLAVNA-4.JPG"), or a built-in-only name of core/AssetFiles.txt
+// ("SPLASH.JPG"); empty when there is none of that name.
 std::span<const unsigned char> builtinResource(std::string_view name);
 
 }  // namespace vellumo

@@ -1,7 +1,8 @@
 #include "app/Dialogs.h"
 
-#include "app/MainWindow.h"
 #include "app/Websites.h"
+#include "core/AssetFiles.h"
+#include "core/MainWindow.h"
 #include "screens/ScreenStates.h"
 
 namespace vellumo {
@@ -11,23 +12,23 @@ namespace {
 // Opening a dialog freezes whichever screen shows; freezing again while one
 // is open changes nothing.
 void freezeScreen(MainWindow& w) {
-  if (w.state.ScreenMode == 0)
+  if (w.state.ScreenMode == kPaintingScreen)
     glavni_ekran_zamrznut(w);
-  else if (w.state.ScreenMode == 1)
+  else if (w.state.ScreenMode == kGalleryScreen)
     galerijski_ekran_zamrznut(w);
 }
 
 void unfreezeScreen(MainWindow& w) {
-  if (w.state.ScreenMode == 0)
+  if (w.state.ScreenMode == kPaintingScreen)
     glavni_ekran_odmrznut(w);
-  else if (w.state.ScreenMode == 1)
+  else if (w.state.ScreenMode == kGalleryScreen)
     galerijski_ekran_odmrznut(w);
 }
 
 // Closing a dialog hides its elements first, then unfreezes the screen.
 template <std::size_t N>
 void closeDialog(MainWindow& w, const ElementId (&elements)[N]) {
-  if (w.state.ScreenMode != 0 && w.state.ScreenMode != 1) return;
+  if (w.state.ScreenMode != kPaintingScreen && w.state.ScreenMode != kGalleryScreen) return;
   for (ElementId id : elements) w.elements.hide(id);
   unfreezeScreen(w);
 }
@@ -67,23 +68,23 @@ void Firma_Click(MainWindow& w) { openInBrowser(w, kMakerWebsite); }
 // A button's hover look is taken back only when the mouse crosses its panel.
 void Izlaz_MouseMove(MainWindow& w) {
   guarded([&] {
-    w.load(ElementId::Da, "/PICTURE/YES1.JPG");
-    w.load(ElementId::Ne, "/PICTURE/NO1.JPG");
+    w.load(ElementId::Da, asset::YesRest);
+    w.load(ElementId::Ne, asset::NoRest);
   });
 }
 
 void Registered_MouseMove(MainWindow& w) {
   guarded([&] {
-    w.load(ElementId::Zatvori, "/PICTURE/CLOSE1.JPG");
-    w.load(ElementId::Firma, "/PICTURE/CTRLRORV1.JPG");
-    w.load(ElementId::visit_site, "/PICTURE/VISIT1.JPG");
+    w.load(ElementId::Zatvori, asset::CloseRest);
+    w.load(ElementId::Firma, asset::MakerRest);
+    w.load(ElementId::visit_site, asset::VisitRest);
   });
 }
 
 namespace {
 
 // The buttons never move, so the place test always holds while they can be hovered.
-void hoverLook(MainWindow& w, ElementId id, int top, const char* image) {
+void hoverLook(MainWindow& w, ElementId id, int top, std::string_view image) {
   guarded([&] {
     if (w.elements.top(id) == top) w.load(id, image);
   });
@@ -91,10 +92,10 @@ void hoverLook(MainWindow& w, ElementId id, int top, const char* image) {
 
 }  // namespace
 
-void Da_MouseMove(MainWindow& w) { hoverLook(w, ElementId::Da, 409, "/PICTURE/YES2.JPG"); }
-void Ne_MouseMove(MainWindow& w) { hoverLook(w, ElementId::Ne, 409, "/PICTURE/NO2.JPG"); }
-void Zatvori_MouseMove(MainWindow& w) { hoverLook(w, ElementId::Zatvori, 269, "/PICTURE/CLOSE2.JPG"); }
-void visit_site_MouseMove(MainWindow& w) { hoverLook(w, ElementId::visit_site, 395, "/PICTURE/VISIT2.JPG"); }
-void Firma_MouseMove(MainWindow& w) { hoverLook(w, ElementId::Firma, 462, "/PICTURE/CTRLRORV2.JPG"); }
+void Da_MouseMove(MainWindow& w) { hoverLook(w, ElementId::Da, 409, asset::YesHover); }
+void Ne_MouseMove(MainWindow& w) { hoverLook(w, ElementId::Ne, 409, asset::NoHover); }
+void Zatvori_MouseMove(MainWindow& w) { hoverLook(w, ElementId::Zatvori, 269, asset::CloseHover); }
+void visit_site_MouseMove(MainWindow& w) { hoverLook(w, ElementId::visit_site, 395, asset::VisitHover); }
+void Firma_MouseMove(MainWindow& w) { hoverLook(w, ElementId::Firma, 462, asset::MakerHover); }
 
 }  // namespace vellumo

@@ -1,21 +1,23 @@
 #pragma once
 // The main window: it owns the program's state and its elements, receives
-// every event, routes it to the element or window handler it belongs to, and
-// runs start-up and shut-down.
+// every event and routes it to the element or window handler the index
+// gives (ElementHandlers.h), and runs start-up and shut-down
+// (StartUpAndShutDown.cpp).
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "app/AppState.h"
-#include "app/EventLoop.h"
-#include "app/MainWindow.h"
-#include "app/PictureCache.h"
-#include "canvas/Canvas.h"
-#include "canvas/Wipe.h"
+#include "app/ElementHandlers.h"
+#include "core/AppState.h"
+#include "core/Canvas.h"
+#include "core/Elements.h"
+#include "core/EventLoop.h"
+#include "core/InputRouter.h"
+#include "core/MainWindow.h"
+#include "core/PictureCache.h"
+#include "core/WipePatternChooser.h"
 #include "platform/Desktop.h"
-#include "screens/Elements.h"
-#include "screens/InputRouter.h"
 
 namespace vellumo {
 
@@ -62,11 +64,8 @@ class FormaMain final : public EventSink {
   void onMouseUp(const InputEvent& event);
   void onKeyDown(const InputEvent& event);
 
-  // The handlers of each element, by event.
-  void elementMouseMove(ElementId id, int buttons, int x, int y);
-  void elementMouseDown(ElementId id, int button, int x, int y);
-  void elementClick(ElementId id);
-  void elementKeyDown(std::optional<ElementId> id, int keyCode, int shift);
+  // Runs the handler the index gives for `event` on `receiver` (nothing: the window).
+  void dispatch(std::optional<ElementId> receiver, ElementEvent event, ElementInput input);
 
   Desktop& desktop_;
   const std::string applicationFolder_;
@@ -78,8 +77,9 @@ class FormaMain final : public EventSink {
   PictureCache pictures_{desktop_};
   WipePatternChooser wipePatterns_;
   IntervalTimer tmrRepeat_;
-  MainWindow window_{desktop_, state_, elements_, canvas_, pictures_, loop_, wipePatterns_, tmrRepeat_,
-                     [this] { presentIfChanged(); }};
+  MainWindow window_{desktop_,      state_,     elements_,
+                     canvas_,       pictures_,  loop_,
+                     wipePatterns_, tmrRepeat_, [this] { presentIfChanged(); }};
   Picture frame_{kScreenWidth, kScreenHeight, kWindowColour};
   std::array<PointerShapePtr, 6> pointers_;  // by PointerKind
   PointerShapePtr shownPointer_;

@@ -1,8 +1,8 @@
 #include "app/ShortcutKeys.h"
 
 #include "app/Dialogs.h"
-#include "app/MainWindow.h"
 #include "canvas/PrintPicture.h"
+#include "core/MainWindow.h"
 
 namespace vellumo {
 

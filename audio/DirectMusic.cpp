@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/DirectX7.h"
 #include "platform/LoadError.h"
 
 namespace vellumo {
@@ -58,6 +59,14 @@ void DirectMusicPerformance::Stop(const DirectMusicSegment* /*segment*/, const D
 void DirectMusicPerformance::CloseDown() {
   desktop_.closeMusicOutput();
   ready_ = false;
+}
+
+std::shared_ptr<DirectMusicLoader> DirectX7::DirectMusicLoaderCreate() {
+  return std::make_shared<DirectMusicLoader>(desktop_);
+}
+
+std::shared_ptr<DirectMusicPerformance> DirectX7::DirectMusicPerformanceCreate() {
+  return std::make_shared<DirectMusicPerformance>(desktop_);
 }
 
 }  // namespace vellumo

@@ -51,11 +51,10 @@ class DirectMusicPerformance {
   void SetMasterVolume(std::int32_t hundredthsOfDecibel);
   // Plays the segment now, from its beginning (flags 0, start time 0).
   std::shared_ptr<DirectMusicSegmentState> PlaySegment(const DirectMusicSegment& segment, int flags,
-                                                        std::int64_t startTime);
+                                                       std::int64_t startTime);
   bool IsPlaying(const DirectMusicSegment& segment, const DirectMusicSegmentState* state);
   // Ends the playing at once.
-  void Stop(const DirectMusicSegment* segment, const DirectMusicSegmentState* state, std::int64_t time,
-            int flags);
+  void Stop(const DirectMusicSegment* segment, const DirectMusicSegmentState* state, std::int64_t time, int flags);
   // Releases the output.
   void CloseDown();
 

@@ -1,9 +1,10 @@
 #include "audio/Music.h"
 
-#include "app/EventLoop.h"
-#include "app/MainWindow.h"
-#include "audio/DirectDraw.h"
 #include "audio/DirectMusic.h"
+#include "core/AssetFiles.h"
+#include "core/DirectX7.h"
+#include "core/EventLoop.h"
+#include "core/MainWindow.h"
 
 namespace vellumo {
 
@@ -27,7 +28,7 @@ void MusicOn_Click(MainWindow& w) {
     if (s.MusicIsOff == 1) {
       s.MusicPlaying = 1;
       s.MusicIsOff = 0;
-      const std::string path = s.AppDir + "/MUSIC/001.MID";
+      const std::string path = s.AppDir + std::string(asset::Music);
       s.MusicSegment = s.MusicLoader->LoadSegment(path);
       s.MusicSegment->SetStandardMidiFile();
       SetVolume(w, 75);

@@ -1,6 +1,6 @@
 #include "audio/SoundEffects.h"
 
-#include "app/MainWindow.h"
+#include "core/MainWindow.h"
 
 namespace vellumo {
 

@@ -3,14 +3,16 @@
 
 #include <string_view>
 
+#include "core/AssetFiles.h"
+
 namespace vellumo {
 
 struct AppState;
 struct MainWindow;
 
 // Sound files, relative to the asset root.
-constexpr std::string_view kFillSound = "/SOUND/SVPLAVA.WAV";
-constexpr std::string_view kWipeSound = "/SOUND/LJUBICASTA.WAV";
+constexpr std::string_view kFillSound = asset::LightBlueSound;
+constexpr std::string_view kWipeSound = asset::PurpleSound;
 
 // The play step of every sound site: hand the file to the desktop's
 // asynchronous player unless the sound effects are switched off.

@@ -14,6 +14,7 @@
 
 #include "app/FormaMain.h"
 #include "canvas/Wipe.h"
+#include "core/AssetFiles.h"
 #include "gallery/Gallery.h"
 #include "palette/Hover.h"
 #include "palette/Palette.h"
@@ -83,7 +84,8 @@ void BM_ThumbnailHover_WorstYellowImage(benchmark::State& state) {
   ProgramWithWorstFiles program({"/PICTURE/GALERIJA1ZUTE_21.JPG"});
   MainWindow& w = program.window();
   MoreImages_Click(w);
-  timeEach(state, [&] { program.rewrite(); }, [&] { ThumbnailMouseMove(w, 7); });
+  timeEach(
+      state, [&] { program.rewrite(); }, [&] { ThumbnailMouseMove(w, 7); });
 }
 BENCHMARK(BM_ThumbnailHover_WorstYellowImage)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -94,7 +96,8 @@ void BM_OpenGallery_AllItsPicturesWorst(benchmark::State& state) {
   for (int n = 1; n <= 25; ++n) replaced.push_back(whiteThumbnail(n));
   ProgramWithWorstFiles program(replaced);
   MainWindow& w = program.window();
-  timeEach(state, [&] { Back_Click(w); }, [&] { MoreImages_Click(w); });
+  timeEach(
+      state, [&] { Back_Click(w); }, [&] { MoreImages_Click(w); });
 }
 BENCHMARK(BM_OpenGallery_AllItsPicturesWorst)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -80,7 +80,9 @@ std::vector<Case> cases() {
   };
 }
 
-std::string clickAt(Spot spot) { return "mousemove " + std::to_string(spot.x) + " " + std::to_string(spot.y) + " click 1"; }
+std::string clickAt(Spot spot) {
+  return "mousemove " + std::to_string(spot.x) + " " + std::to_string(spot.y) + " click 1";
+}
 
 // The button whose hover image answers a move over it, on either screen.
 struct Probe {

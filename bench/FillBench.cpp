@@ -89,8 +89,8 @@ void BM_OpenCvFloodFill(benchmark::State& state) {
   long pixels = 0;
   int turn = 0;
   for (auto _ : state) {
-    pixels += cv::floodFill(image, cv::Point(pattern.seedX, pattern.seedY), colours[turn], nullptr,
-                            cv::Scalar::all(0), cv::Scalar::all(0), 4);
+    pixels += cv::floodFill(image, cv::Point(pattern.seedX, pattern.seedY), colours[turn], nullptr, cv::Scalar::all(0),
+                            cv::Scalar::all(0), 4);
     turn ^= 1;
   }
   state.SetItemsProcessed(pixels);

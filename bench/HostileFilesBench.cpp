@@ -69,8 +69,7 @@ void registerAll() {
       {"hostile/jpeg_many_segments", [] { return test::jpegOfManySegments(kMaxPictureFileBytes); }},
       {"hostile/png_many_chunks", [] { return test::pngOfManyChunks(kMaxPictureFileBytes); }},
       {"hostile/gif_many_extensions", [] { return test::gifOfManyExtensions(kMaxPictureFileBytes); }},
-      {"hostile/jpeg_most_scans_4096_empty",
-       [] { return test::jpegScanBomb(2 + 4 + 120 + kMaxJpegScans * 10 + 2); }},
+      {"hostile/jpeg_most_scans_4096_empty", [] { return test::jpegScanBomb(2 + 4 + 120 + kMaxJpegScans * 10 + 2); }},
   };
   for (const auto& file : files) {
     benchmark::RegisterBenchmark(file.name, decodeFromFile, file.make)->Unit(benchmark::kMillisecond);

@@ -19,9 +19,7 @@
 namespace vellumo {
 namespace {
 
-double seconds() {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
+double seconds() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 
 void BM_CtrlPToBanner(benchmark::State& state) {
   test::PrivateAppFolder folder("print-bench");

@@ -5,9 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/AppState.h"
 #include "app/AssetCheck.h"
 #include "app/FormaMain.h"
+#include "core/AppState.h"
 #include "tests/support/RecordingDesktop.h"
 
 namespace vellumo {

@@ -19,8 +19,8 @@ struct Span {
 inline int paintRun(Colour* row, int x, int width, Colour old, Colour colour) {
   while (x + 8 <= width) {
     Colour* p = row + x;
-    const Colour differs = (p[0] ^ old) | (p[1] ^ old) | (p[2] ^ old) | (p[3] ^ old) | (p[4] ^ old) |
-                           (p[5] ^ old) | (p[6] ^ old) | (p[7] ^ old);
+    const Colour differs = (p[0] ^ old) | (p[1] ^ old) | (p[2] ^ old) | (p[3] ^ old) | (p[4] ^ old) | (p[5] ^ old) |
+                           (p[6] ^ old) | (p[7] ^ old);
     if (differs) break;
     for (int i = 0; i < 8; ++i) p[i] = colour;
     x += 8;

@@ -2,11 +2,12 @@
 
 #include <cmath>
 
-#include "app/MainWindow.h"
 #include "audio/SoundEffects.h"
-#include "canvas/Canvas.h"
 #include "canvas/FloodFill.h"
 #include "canvas/PencilLine.h"
+#include "core/AssetFiles.h"
+#include "core/Canvas.h"
+#include "core/MainWindow.h"
 #include "palette/Hover.h"
 
 namespace vellumo {
@@ -59,16 +60,16 @@ void Slika_MouseMove(MainWindow& w, int buttons, float x, float y) {
 
 void kapljica_Click(MainWindow& w) {
   w.state.FillMode = -1;
-  w.load(ElementId::olovka, "/PICTURE/OLOVKA2.JPG");
-  w.load(ElementId::kapljica, "/PICTURE/KAPLJICA1.JPG");
-  w.elements.setPointer(ElementId::Slika, w.desktop.pointerFromIconFile(w.assetPath("/PICTURE/KANTICA8.ICO")));
+  w.load(ElementId::olovka, asset::PencilNotChosen);
+  w.load(ElementId::kapljica, asset::FillToolChosen);
+  w.elements.setPointer(ElementId::Slika, w.desktop.pointerFromIconFile(w.assetPath(asset::FillPointer)));
 }
 
 void olovka_Click(MainWindow& w) {
   w.state.FillMode = 0;
-  w.load(ElementId::olovka, "/PICTURE/OLOVKA1.JPG");
-  w.load(ElementId::kapljica, "/PICTURE/KAPLJICA2.JPG");
-  w.elements.setPointer(ElementId::Slika, w.desktop.pointerFromIconFile(w.assetPath("/PICTURE/CETKA.ICO")));
+  w.load(ElementId::olovka, asset::PencilChosen);
+  w.load(ElementId::kapljica, asset::FillToolNotChosen);
+  w.elements.setPointer(ElementId::Slika, w.desktop.pointerFromIconFile(w.assetPath(asset::PencilPointer)));
 }
 
 }  // namespace vellumo

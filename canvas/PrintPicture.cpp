@@ -1,9 +1,9 @@
 #include "canvas/PrintPicture.h"
 
-#include "app/ColoringBasic.h"
-#include "app/MainWindow.h"
-#include "app/SavedPictureRoot.h"
-#include "canvas/Canvas.h"
+#include "canvas/SavedPictureRoot.h"
+#include "core/Canvas.h"
+#include "core/ColoringBasic.h"
+#include "core/MainWindow.h"
 
 namespace vellumo {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/MainWindow.h"
 #include "audio/SoundEffects.h"
-#include "canvas/Canvas.h"
-#include "gallery/Gallery.h"
+#include "core/AssetFiles.h"
+#include "core/Canvas.h"
+#include "core/MainWindow.h"
 
 namespace vellumo {
 
@@ -29,6 +29,8 @@ SweepStep sweepStep(Sweep sweep, int i) {
   return {-1, -1};
 }
 
+// One pattern to a line.
+// clang-format off
 const WipePattern kWipePatterns[9] = {
     {Sweep::RowsDown, false, Sweep::RowsDown},  // unused
     {Sweep::RowsDown, false, Sweep::RowsDown},
@@ -40,27 +42,7 @@ const WipePattern kWipePatterns[9] = {
     {Sweep::EvenRows, true, Sweep::ColumnsLeft},
     {Sweep::EvenRows, true, Sweep::RowsUp},
 };
-
-double WipePatternChooser::draw() {
-  // A 24-bit linear congruential generator: tiny, and the same on every machine.
-  state_ = (state_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
-  return state_ / 16777216.0;
-}
-
-int WipePatternChooser::choose(double clock) {
-  for (;;) {
-    const int pattern = static_cast<int>(draw() * 9);
-    // Re-seed from the clock, its bits mixed so that clocks close together
-    // still give unrelated seeds; the last draw goes in too, so a retry at
-    // the same clock reading draws something else.
-    std::uint64_t z = static_cast<std::uint64_t>(static_cast<std::int64_t>(clock * 1e6)) ^
-                      (std::uint64_t{state_} << 40);
-    z = (z ^ (z >> 33)) * 0xFF51AFD7ED558CCDull;
-    z = (z ^ (z >> 33)) * 0xC4CEB9FE1A85EC53ull;
-    state_ = static_cast<std::uint32_t>((z ^ (z >> 33)) & 0xFFFFFF);
-    if (pattern != 0) return pattern;
-  }
-}
+// clang-format on
 
 namespace {
 
@@ -98,7 +80,7 @@ void brisanje_slika(MainWindow& w) {
   const int pattern = w.wipePatterns.choose(w.desktop.now());
   PlaySoundEffect(w, kWipeSound);
   runWipePattern(w, pattern);
-  w.canvas.load(*w.picture("/PICTURE/00.GIF"));
+  w.canvas.load(*w.picture(asset::BlankPage));
 }
 
 void Rubber_Click(MainWindow& w) {

@@ -4,7 +4,7 @@
 // blank page becomes the canvas's picture. The eraser then puts the current
 // outline picture back.
 
-#include <cstdint>
+#include "core/WipePatternChooser.h"
 
 namespace vellumo {
 
@@ -32,19 +32,6 @@ extern const WipePattern kWipePatterns[9];
 
 // How long the child watches one sweep.
 constexpr double kSweepSeconds = 1.0;
-
-// The pattern chooser: a small generator that starts every run in the same
-// state, so the first wipe of a run always uses pattern 6, and is re-seeded
-// from the clock after every draw, so later wipes vary.
-class WipePatternChooser {
- public:
-  // Draws until a pattern 1..8 comes up; `clock` re-seeds after each draw.
-  int choose(double clock);
-
- private:
-  double draw();  // in [0, 1)
-  std::uint32_t state_ = 0x50000;
-};
 
 // The sweeps of one pattern, shown as they go.
 void runWipePattern(MainWindow& w, int pattern);

@@ -1,30 +1,15 @@
 #include "gallery/Gallery.h"
 
-#include <cstdio>
-
-#include "app/MainWindow.h"
-#include "canvas/Canvas.h"
+#include "core/AssetFiles.h"
+#include "core/Canvas.h"
+#include "core/MainWindow.h"
 #include "screens/ScreenStates.h"
 
 namespace vellumo {
 
-namespace {
-
-std::string formatted(const char* pattern, int number) {
-  char name[48];
-  std::snprintf(name, sizeof name, pattern, number);
-  return name;
-}
-
-}  // namespace
-
-std::string whiteThumbnail(int n) { return formatted("/PICTURE/GALERIJA1BELE_%02d.JPG", thumbnailCell(n)); }
-std::string yellowThumbnail(int n) { return formatted("/PICTURE/GALERIJA1ZUTE_%02d.JPG", thumbnailCell(n)); }
-std::string outlinePicture(int n) { return formatted("/PICTURE/%02d.GIF", n); }
-
 void ThumbnailMouseMove(MainWindow& w, int k) {
   guarded([&] {
-    if (w.elements.top(galerija(k)) != thumbnailTop(k) || w.state.ScreenMode != 1) return;
+    if (w.elements.top(galerija(k)) != thumbnailTop(k) || w.state.ScreenMode != kGalleryScreen) return;
     // The new highlight goes on before the old one comes off.
     w.load(galerija(k), yellowThumbnail(k));
     for (int j = 1; j <= 25; ++j)
@@ -42,10 +27,10 @@ void mouse_move_galerija1_bele(MainWindow& w) {
 
 void ThumbnailClick(MainWindow& w, int k) {
   guarded([&] {
-    if (w.state.ScreenMode == 1) {
+    if (w.state.ScreenMode == kGalleryScreen) {
       w.canvas.load(*w.picture(outlinePicture(k)));
       w.state.CurrentPicture = static_cast<std::int16_t>(k);
-      w.state.ScreenMode = 0;
+      w.state.ScreenMode = kPaintingScreen;
     }
     galerijski_ekran_ugasi(w);
     upali_glavni_ekran(w);
@@ -54,7 +39,7 @@ void ThumbnailClick(MainWindow& w, int k) {
 
 void Back_MouseMove(MainWindow& w) {
   guarded([&] {
-    if (w.elements.top(ElementId::Back) == 0) w.load(ElementId::Back, "/PICTURE/BACK2.JPG");
+    if (w.elements.top(ElementId::Back) == 0) w.load(ElementId::Back, asset::BackHover);
   });
 }
 

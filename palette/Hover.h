@@ -5,6 +5,7 @@
 // window puts every button back to rest.
 
 #include <string>
+#include <string_view>
 
 namespace vellumo {
 
@@ -12,8 +13,8 @@ struct AppState;
 struct MainWindow;
 
 // Resting looks that depend on the state.
-std::string restingMuteWave(const AppState& state);
-std::string restingMusicOn(const AppState& state);
+std::string_view restingMuteWave(const AppState& state);
+std::string_view restingMusicOn(const AppState& state);
 std::string restingPalette(const AppState& state, int k);
 
 void PaletteMouseMove(MainWindow& w, int k);  // PaletaCrvena_MouseMove .. PaletaPink_MouseMove

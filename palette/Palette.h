@@ -23,9 +23,6 @@ struct PaletteColour {
 // filled again while the outlines' pure black never is.
 extern const std::array<PaletteColour, 13> kPalette;
 
-// "/PICTURE/BOJE<look>_<k>.JPG": look 1 normal, 2 hover, 3 selected.
-std::string paletteImage(int look, int k);
-
 // The click on palette button k (PaletaCrvena_Click .. PaletaPink_Click).
 void PaletteClick(MainWindow& w, int k);
 

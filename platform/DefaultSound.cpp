@@ -32,7 +32,9 @@ void put32(std::vector<unsigned char>& out, std::uint32_t value) {
   put16(out, static_cast<std::uint16_t>(value >> 16));
 }
 
-void putText(std::vector<unsigned char>& out, std::string_view text) { out.insert(out.end(), text.begin(), text.end()); }
+void putText(std::vector<unsigned char>& out, std::string_view text) {
+  out.insert(out.end(), text.begin(), text.end());
+}
 
 double dingAt(double t) {
   const double rise = std::min(1.0, t / kAttackSeconds);

@@ -13,9 +13,7 @@ namespace vellumo {
 
 namespace {
 
-LoadError failure(const std::string& path, const char* what) {
-  return LoadError(path + ": " + what);
-}
+LoadError failure(const std::string& path, const char* what) { return LoadError(path + ": " + what); }
 
 LoadError systemFailure(const std::string& path) { return failure(path, std::strerror(errno)); }
 

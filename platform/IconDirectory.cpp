@@ -12,8 +12,8 @@ int byteCountingZeroAs256(std::uint8_t value) { return value == 0 ? 256 : value;
 }  // namespace
 
 bool looksLikeIconDirectory(std::span<const unsigned char> bytes) {
-  return bytes.size() >= kDirectoryHeaderSize && bytes[0] == 0 && bytes[1] == 0 &&
-         (bytes[2] == 1 || bytes[2] == 2) && bytes[3] == 0 && (bytes[4] != 0 || bytes[5] != 0);
+  return bytes.size() >= kDirectoryHeaderSize && bytes[0] == 0 && bytes[1] == 0 && (bytes[2] == 1 || bytes[2] == 2) &&
+         bytes[3] == 0 && (bytes[4] != 0 || bytes[5] != 0);
 }
 
 IconDirectory readIconDirectory(std::span<const unsigned char> bytes) {

@@ -12,7 +12,7 @@ namespace vellumo {
 enum class IconFileKind { Icon = 1, Cursor = 2 };
 
 struct IconDirectoryEntry {
-  int width = 0;        // as the directory states it; 0 there means 256
+  int width = 0;  // as the directory states it; 0 there means 256
   int height = 0;
   int colourCount = 0;  // 0 there (true colour) counts as 256
   int hotSpotX = 0;     // cursors only

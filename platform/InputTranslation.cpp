@@ -42,17 +42,12 @@ std::optional<InputEvent> InputTranslator::translate(const SDL_Event& event) {
       return move;
     }
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-      return translateButton(event.button);
+    case SDL_MOUSEBUTTONUP: return translateButton(event.button);
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
-      return translateKeyEvent(event.key);
-    case SDL_WINDOWEVENT:
-      return translateWindowEvent(event.window);
-    case SDL_QUIT:
-      return eventOfKind(InputEvent::Kind::CloseRequested);
-    default:
-      return std::nullopt;
+    case SDL_KEYUP: return translateKeyEvent(event.key);
+    case SDL_WINDOWEVENT: return translateWindowEvent(event.window);
+    case SDL_QUIT: return eventOfKind(InputEvent::Kind::CloseRequested);
+    default: return std::nullopt;
   }
 }
 
@@ -81,8 +76,7 @@ std::optional<InputEvent> InputTranslator::translateWindowEvent(const SDL_Window
     case SDL_WINDOWEVENT_RESTORED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:  // a new size means a new, empty surface
       return eventOfKind(InputEvent::Kind::Exposed);
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

@@ -1,10 +1,10 @@
 #include "platform/JpegDecoder.h"
 
 // jpeglib.h needs size_t and FILE declared before it.
+#include <jpeglib.h>
+#include <csetjmp>
 #include <cstddef>
 #include <cstdio>
-#include <csetjmp>
-#include <jpeglib.h>
 
 #include <string>
 

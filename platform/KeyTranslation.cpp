@@ -13,6 +13,8 @@ struct KeyCode {
 
 // Keys by their place on a full keyboard. Letters are not here: they follow
 // the layout (see virtualKeyCode).
+// Laid out by hand, a row of the keyboard to a line.
+// clang-format off
 constexpr std::array kKeysByPlace = std::to_array<KeyCode>({
     {SDL_SCANCODE_1, '1'}, {SDL_SCANCODE_2, '2'}, {SDL_SCANCODE_3, '3'}, {SDL_SCANCODE_4, '4'},
     {SDL_SCANCODE_5, '5'}, {SDL_SCANCODE_6, '6'}, {SDL_SCANCODE_7, '7'}, {SDL_SCANCODE_8, '8'},
@@ -67,6 +69,7 @@ constexpr std::array kKeysByPlace = std::to_array<KeyCode>({
     {SDL_SCANCODE_NONUSHASH, 220}, {SDL_SCANCODE_RIGHTBRACKET, 221}, {SDL_SCANCODE_APOSTROPHE, 222},
     {SDL_SCANCODE_NONUSBACKSLASH, 226},
 });
+// clang-format on
 
 constexpr auto kCodeByScancode = [] {
   std::array<std::uint32_t, SDL_NUM_SCANCODES> codes{};

@@ -78,8 +78,7 @@ struct KeyboardLockKeeper::X11Grab {
       // program's windows arrive through their own event masks.
       std::array<unsigned char, XIMaskLen(XI_LASTEVENT)> bits{};
       XIEventMask mask{keyboard, static_cast<int>(bits.size()), bits.data()};
-      status = XIGrabDevice(display, keyboard, window, CurrentTime, 0, XIGrabModeAsync, XIGrabModeAsync, True,
-                            &mask);
+      status = XIGrabDevice(display, keyboard, window, CurrentTime, 0, XIGrabModeAsync, XIGrabModeAsync, True, &mask);
     } else {
       status = XGrabKeyboard(display, window, True, GrabModeAsync, GrabModeAsync, CurrentTime);
     }

@@ -132,7 +132,8 @@ void readTrack(std::span<const unsigned char> chunk, Tracks& tracks) {
 // Ticks to microseconds through the tempo map, which applies to all tracks.
 class TempoMap {
  public:
-  TempoMap(const Division& division, std::vector<TempoChange> tempos) : division_(division), tempos_(std::move(tempos)) {
+  TempoMap(const Division& division, std::vector<TempoChange> tempos)
+      : division_(division), tempos_(std::move(tempos)) {
     std::stable_sort(tempos_.begin(), tempos_.end(), [](const auto& a, const auto& b) { return a.tick < b.tick; });
   }
 

@@ -84,9 +84,7 @@ void MidiMusicOutput::play(const MusicPiecePtr& piece) {
   playingStart_ = player_->start(std::static_pointer_cast<const MidiSequence>(piece->native));
 }
 
-bool MidiMusicOutput::playing() const {
-  return open_ && playingStart_ != 0 && !player_->hasFinished(playingStart_);
-}
+bool MidiMusicOutput::playing() const { return open_ && playingStart_ != 0 && !player_->hasFinished(playingStart_); }
 
 void MidiMusicOutput::stop() {
   if (!open_) return;

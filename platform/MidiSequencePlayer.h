@@ -70,8 +70,8 @@ class MidiSequencePlayer {
   std::int64_t ringOutLeft_ = 0;  // frames of reverb still to render once no voice sounds
   std::shared_ptr<const MidiSequence> sequence_;
   std::uint64_t number_ = 0;
-  std::size_t next_ = 0;        // the first message not yet sent
-  std::int64_t position_ = 0;   // frames since the start
+  std::size_t next_ = 0;       // the first message not yet sent
+  std::int64_t position_ = 0;  // frames since the start
 };
 
 }  // namespace vellumo

@@ -40,9 +40,7 @@ bool isStartOfFrame(std::uint8_t marker) {
   return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
-bool isStandaloneMarker(std::uint8_t marker) {
-  return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
-}
+bool isStandaloneMarker(std::uint8_t marker) { return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7); }
 
 // Moves the reader past a scan's entropy-coded data, to the 0xFF of the next
 // marker. Inside the data 0xFF is followed only by a stuffed 0x00, a restart
@@ -131,7 +129,7 @@ void screenGif(std::span<const unsigned char> bytes) {
         reader.skip(1);
         skipSubBlocks(reader);
         break;
-      case 0x2C: {  // image descriptor: the decoder shows the first image only
+      case 0x2C: {       // image descriptor: the decoder shows the first image only
         reader.skip(4);  // left, top
         const int width = reader.le16();
         const int height = reader.le16();
@@ -149,8 +147,7 @@ void screenGif(std::span<const unsigned char> bytes) {
       case 0x3B:
         if (!sawImage) throw LoadError("GIF without an image");
         return;
-      default:
-        throw LoadError("corrupt GIF");
+      default: throw LoadError("corrupt GIF");
     }
   }
 }

@@ -20,8 +20,7 @@ int countRefusal(Display*, XErrorEvent*) {
 }
 
 struct Resources {
-  explicit Resources(Display* display)
-      : value(XRRGetScreenResourcesCurrent(display, DefaultRootWindow(display))) {}
+  explicit Resources(Display* display) : value(XRRGetScreenResourcesCurrent(display, DefaultRootWindow(display))) {}
   ~Resources() {
     if (value != nullptr) XRRFreeScreenResources(value);
   }
@@ -56,8 +55,8 @@ std::unique_ptr<ScreenConfigurator> ScreenConfigurator::connect() {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return nullptr;
   int event = 0, error = 0, major = 0, minor = 0;
-  if (!XRRQueryExtension(display, &event, &error) || !XRRQueryVersion(display, &major, &minor) ||
-      major < 1 || (major == 1 && minor < 2)) {
+  if (!XRRQueryExtension(display, &event, &error) || !XRRQueryVersion(display, &major, &minor) || major < 1 ||
+      (major == 1 && minor < 2)) {
     XCloseDisplay(display);
     return nullptr;
   }
@@ -120,11 +119,11 @@ bool ScreenConfigurator::apply(const ScreenConfiguration& wanted) {
     if (target == wanted.crtcs.end() || !changing(*target) || shown.mode == 0) continue;
     const auto [right, bottom] = extentOf(shown);
     if (right > wanted.width || bottom > wanted.height)
-      accepted &= setCrtc(display, resources.value, {.crtc = shown.crtc, .rotation = RR_Rotate_0, .outputs = {}}) == RRSetConfigSuccess;
+      accepted &= setCrtc(display, resources.value, {.crtc = shown.crtc, .rotation = RR_Rotate_0, .outputs = {}}) ==
+                  RRSetConfigSuccess;
   }
   if (wanted.width != now.width || wanted.height != now.height)
-    XRRSetScreenSize(display, DefaultRootWindow(display), wanted.width, wanted.height, wanted.widthMm,
-                     wanted.heightMm);
+    XRRSetScreenSize(display, DefaultRootWindow(display), wanted.width, wanted.height, wanted.widthMm, wanted.heightMm);
   for (const CrtcSetting& setting : wanted.crtcs)
     if (changing(setting)) accepted &= setCrtc(display, resources.value, setting) == RRSetConfigSuccess;
   XUngrabServer(display);

@@ -40,7 +40,7 @@ Format formatOf(std::span<const unsigned char> chunk) {
   in.skip(6);  // bytes a second and a frame: the decoder works them out again
   format.bits = in.le16();
   if (format.coding == kExtensible) {
-    in.skip(8);  // extension size, valid bits, channel mask
+    in.skip(8);                 // extension size, valid bits, channel mask
     format.coding = in.le16();  // the first two bytes of the sub-format's identifier
   }
   return format;
@@ -56,13 +56,10 @@ int bitsPerSample(const Format& format) {
       if (format.bits == 32 || format.bits == 64) return format.bits;
       break;
     case kALaw:
-    case kMuLaw:
-      return 8;
+    case kMuLaw: return 8;
     case kMsAdpcm:
-    case kImaAdpcm:
-      return 4;
-    default:
-      break;
+    case kImaAdpcm: return 4;
+    default: break;
   }
   refuse("a coding the decoder does not know");
 }

@@ -1,7 +1,7 @@
 #include "screens/ScreenStates.h"
 
-#include "app/MainWindow.h"
-#include "gallery/Gallery.h"
+#include "core/AssetFiles.h"
+#include "core/MainWindow.h"
 
 namespace vellumo {
 
@@ -49,14 +49,14 @@ void galerijski_ekran_ugasi(MainWindow& w) {
   guarded([&] {
     w.elements.hide(ElementId::Back);
     for (int n = 1; n <= kThumbnailCount; ++n) w.elements.hide(galerija(n));
-    w.loadBackground(kPaintingBackground);
+    w.loadBackground(asset::PaintingBackground);
   });
 }
 
 void Prikazi_More_Images(MainWindow& w) {
   guarded([&] {
     w.elements.show(ElementId::Back);
-    w.loadBackground(kGalleryBackground);
+    w.loadBackground(asset::GalleryBackground);
   });
 }
 
@@ -66,7 +66,7 @@ void Galerijske_pozicije(MainWindow& w) {
 
 void Prikaz_Prve_Galerije(MainWindow& w) {
   guarded([&] {
-    w.state.ScreenMode = 1;
+    w.state.ScreenMode = kGalleryScreen;
     for (int n = 1; n <= kThumbnailCount; ++n) {
       w.load(galerija(n), whiteThumbnail(n));
       w.elements.show(galerija(n));
@@ -84,7 +84,7 @@ void MoreImages_Click(MainWindow& w) {
 void Back_Click(MainWindow& w) {
   galerijski_ekran_ugasi(w);
   upali_glavni_ekran(w);
-  w.state.ScreenMode = 0;
+  w.state.ScreenMode = kPaintingScreen;
 }
 
 }  // namespace vellumo

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "screens/Layout.h"
+#include "core/Layout.h"
 
 namespace vellumo {
 
@@ -13,17 +13,14 @@ struct MainWindow;
 
 // The painting screen's buttons, in the order the procedures walk them.
 constexpr std::array<ElementId, 20> MainScreenControls = {
-    ElementId::Slika,         ElementId::MoreImages,      ElementId::MuteWave,
-    ElementId::MusicOn,       ElementId::Rubber,          ElementId::Papir,
-    ElementId::kapljica,      ElementId::olovka,          ElementId::PaletaCrvena,
-    ElementId::PaletaZelena,  ElementId::PaletaZuta,      ElementId::PaletaSvPlava,
-    ElementId::PaletaOranz,   ElementId::PaletaLjubicasta, ElementId::PaletaSiva,
-    ElementId::PaletaTamnozuta, ElementId::PaletaBraon,   ElementId::PaletaPlava,
-    ElementId::PaletaCrna,    ElementId::PaletaPink};
+    ElementId::Slika,           ElementId::MoreImages,       ElementId::MuteWave,
+    ElementId::MusicOn,         ElementId::Rubber,           ElementId::Papir,
+    ElementId::kapljica,        ElementId::olovka,           ElementId::PaletaCrvena,
+    ElementId::PaletaZelena,    ElementId::PaletaZuta,       ElementId::PaletaSvPlava,
+    ElementId::PaletaOranz,     ElementId::PaletaLjubicasta, ElementId::PaletaSiva,
+    ElementId::PaletaTamnozuta, ElementId::PaletaBraon,      ElementId::PaletaPlava,
+    ElementId::PaletaCrna,      ElementId::PaletaPink};
 // GalleryThumbnails are galerija(1) .. galerija(25), walked in ascending order.
-
-constexpr const char* kPaintingBackground = "/PICTURE/GLAVNA-4.JPG";
-constexpr const char* kGalleryBackground = "/PICTURE/GALERIJA-4.JPG";
 
 void ugasi_glavni_ekran(MainWindow& w);         // hide the painting screen
 void upali_glavni_ekran(MainWindow& w);         // show the painting screen

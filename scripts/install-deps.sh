@@ -18,6 +18,8 @@ packages=(
   # The sanitizer build and the fuzz targets: Clang with its sanitizer and
   # libFuzzer run-times, and llvm-symbolizer for readable reports.
   clang libclang-rt-14-dev llvm
+  # CI checks that every source is formatted as .clang-format says.
+  clang-format
 )
 
 missing=()

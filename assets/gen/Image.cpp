@@ -17,9 +17,7 @@ void blendOver(Image& bottom, const Image& top, int x, int y, int clipW, int cli
       const Rgba s = top.at(tx, ty);
       Rgba& d = bottom.at(bx, by);
       const int a = s.a;
-      auto mix = [a](int src, int dst) {
-        return static_cast<std::uint8_t>((src * a + dst * (255 - a) + 127) / 255);
-      };
+      auto mix = [a](int src, int dst) { return static_cast<std::uint8_t>((src * a + dst * (255 - a) + 127) / 255); };
       d.r = mix(s.r, d.r);
       d.g = mix(s.g, d.g);
       d.b = mix(s.b, d.b);

@@ -62,8 +62,7 @@ int parseInt(const std::string& s, const std::string& where) {
 double parseBeats(const std::string& s, const std::string& where) {
   const std::size_t slash = s.find('/');
   try {
-    if (slash != std::string::npos)
-      return std::stod(s.substr(0, slash)) / std::stod(s.substr(slash + 1));
+    if (slash != std::string::npos) return std::stod(s.substr(0, slash)) / std::stod(s.substr(slash + 1));
     return std::stod(s);
   } catch (const std::exception&) {
     throw std::runtime_error(where + ": bad duration '" + s + "'");
@@ -95,11 +94,9 @@ void addEvent(TrackState& t, std::uint32_t tick, int order, std::initializer_lis
   t.events.push_back(std::move(e));
 }
 
-void play(Song& song, TrackState& t, const std::vector<std::string>& tokens, const std::string& where,
-          int depth) {
+void play(Song& song, TrackState& t, const std::vector<std::string>& tokens, const std::string& where, int depth) {
   if (depth > 16) throw std::runtime_error(where + ": phrases nest too deep");
-  const std::uint32_t barTicks =
-      static_cast<std::uint32_t>(song.division * song.beatsPerBar * 4 / song.beatUnit);
+  const std::uint32_t barTicks = static_cast<std::uint32_t>(song.division * song.beatsPerBar * 4 / song.beatUnit);
   for (const std::string& tok : tokens) {
     if (tok == "|") {
       if (t.tick % barTicks != 0)
@@ -249,8 +246,8 @@ MidiSong compileMidi(const std::string& notationPath) {
   for (const TrackState& t : song.tracks)
     if (t.tick != end)
       throw std::runtime_error(notationPath + ": track " + t.name + " lasts " +
-                               std::to_string(static_cast<double>(t.tick) / song.division) +
-                               " beats, the longest " + std::to_string(static_cast<double>(end) / song.division));
+                               std::to_string(static_cast<double>(t.tick) / song.division) + " beats, the longest " +
+                               std::to_string(static_cast<double>(end) / song.division));
 
   std::vector<Event> conductor;
   conductor.push_back(metaText(0x03, song.title));
@@ -260,8 +257,10 @@ MidiSong compileMidi(const std::string& notationPath) {
   conductor.push_back(tempo);
   int unitPower = 0;
   while ((1 << unitPower) < song.beatUnit) ++unitPower;
-  conductor.push_back(Event{0, 0, {0xFF, 0x58, 0x04, static_cast<std::uint8_t>(song.beatsPerBar),
-                                   static_cast<std::uint8_t>(unitPower), 24, 8}});
+  conductor.push_back(Event{
+      0,
+      0,
+      {0xFF, 0x58, 0x04, static_cast<std::uint8_t>(song.beatsPerBar), static_cast<std::uint8_t>(unitPower), 24, 8}});
 
   MidiSong result;
   result.bytes = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1};

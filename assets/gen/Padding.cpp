@@ -11,16 +11,15 @@ std::uint8_t fillerByte(std::size_t i) { return static_cast<std::uint8_t>(kFille
 
 void checkFits(std::size_t size, std::size_t target, const std::string& name) {
   if (size > target)
-    throw TooLargeError(name + ": encoded size " + std::to_string(size) +
-                        " bytes is larger than its pinned size " + std::to_string(target) + " bytes");
+    throw TooLargeError(name + ": encoded size " + std::to_string(size) + " bytes is larger than its pinned size " +
+                        std::to_string(target) + " bytes");
 }
 
 }  // namespace
 
 Bytes padJpeg(Bytes jpeg, std::size_t target, const std::string& name) {
   checkFits(jpeg.size(), target, name);
-  if (jpeg.size() < 4 || jpeg[0] != 0xFF || jpeg[1] != 0xD8 || jpeg[jpeg.size() - 2] != 0xFF ||
-      jpeg.back() != 0xD9)
+  if (jpeg.size() < 4 || jpeg[0] != 0xFF || jpeg[1] != 0xD8 || jpeg[jpeg.size() - 2] != 0xFF || jpeg.back() != 0xD9)
     throw std::runtime_error(name + ": not a JPEG stream from SOI to EOI");
   std::size_t remainder = target - jpeg.size();
   if (remainder == 0) return jpeg;
@@ -105,8 +104,7 @@ Bytes padGif(Bytes gif, std::size_t target, const std::string& name) {
     if (len >= 2) {
       const std::size_t first = len / 2;
       gif[pos] = static_cast<std::uint8_t>(first);
-      gif.insert(gif.begin() + static_cast<std::ptrdiff_t>(pos + 1 + first),
-                 static_cast<std::uint8_t>(len - first));
+      gif.insert(gif.begin() + static_cast<std::ptrdiff_t>(pos + 1 + first), static_cast<std::uint8_t>(len - first));
       --splits;
       pos += 1 + first + 1 + (len - first);
     } else {

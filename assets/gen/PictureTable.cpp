@@ -2,52 +2,60 @@
 
 #include <array>
 
+#include "core/Layout.h"
+#include "platform/Desktop.h"
+
 namespace assetgen {
 namespace {
 
 struct Row {
-  std::string_view pattern;  // '?' matches any one character
-  PictureFormat format;
+  std::string_view pattern;                                  // '?' matches any one character
+  PictureFormat format;                                      // the size here unless an element shows the picture
+  std::optional<vellumo::ElementId> shownBy = std::nullopt;  // its size then that element's
 };
 
-// The sizes of the elements that show each picture (main window, palette,
-// dialogs). Two images are larger than their element and are clipped: the
-// pink palette button's (86 wide in 84) and the music button's (79 high in 78).
-constexpr std::array kRows{
-    Row{"??.GIF", {750, 600}},  // 00 blank page, 01..25 outline pictures: the canvas
-    Row{"GALERIJA1BELE_??.JPG", {131, 122}},
-    Row{"GALERIJA1ZUTE_??.JPG", {131, 122}},
-    Row{"GLAVNA-4.JPG", {1024, 768}},
-    Row{"GALERIJA-4.JPG", {1024, 768}},
-    Row{"CTRLX.JPG", {400, 250}},
-    Row{"CTRL-R-4.JPG", {400, 250}},
-    Row{"PRINTING.JPG", {400, 250}},
-    Row{"YES?.JPG", {107, 50}},
-    Row{"NO?.JPG", {85, 50}},
-    Row{"CLOSE?.JPG", {73, 27}},
-    Row{"VISIT?.JPG", {330, 62}},
-    Row{"CTRLRORV?.JPG", {110, 35}},
-    Row{"BACK?.JPG", {192, 40}},
-    Row{"MOREIMAGES?.JPG", {160, 169}},
-    Row{"GUMICA?.JPG", {112, 61}},
-    Row{"PAPIR?.JPG", {63, 61}},
-    Row{"OLOVKA?.JPG", {62, 81}},
-    Row{"KAPLJICA?.JPG", {58, 81}},
-    Row{"ZVUCNIK?.JPG", {78, 79}},
-    Row{"SOUNDOFF?.JPG", {78, 79}},
+using vellumo::ElementId;
+constexpr PictureFormat kElementSized{0, 0};
+constexpr PictureFormat kScreenSized{vellumo::kScreenWidth, vellumo::kScreenHeight};
+
+// Most pictures are the size of the element that shows them (core/Layout.cpp).
+// Two images are larger than their element and are clipped: the pink palette
+// button's (86 wide in 84) and the music button's (79 high in 78).
+const std::array kRows{
+    Row{"??.GIF", kElementSized, ElementId::Slika},  // 00 blank page, 01..25 outline pictures
+    Row{"GALERIJA1BELE_??.JPG", kElementSized, ElementId::Galerija1},
+    Row{"GALERIJA1ZUTE_??.JPG", kElementSized, ElementId::Galerija1},
+    Row{"GLAVNA-4.JPG", kScreenSized},
+    Row{"GALERIJA-4.JPG", kScreenSized},
+    Row{"CTRLX.JPG", kElementSized, ElementId::Izlaz},
+    Row{"CTRL-R-4.JPG", kElementSized, ElementId::Registered},
+    Row{"PRINTING.JPG", kElementSized, ElementId::PrintPict},
+    Row{"YES?.JPG", kElementSized, ElementId::Da},
+    Row{"NO?.JPG", kElementSized, ElementId::Ne},
+    Row{"CLOSE?.JPG", kElementSized, ElementId::Zatvori},
+    Row{"VISIT?.JPG", kElementSized, ElementId::visit_site},
+    Row{"CTRLRORV?.JPG", kElementSized, ElementId::Firma},
+    Row{"BACK?.JPG", kElementSized, ElementId::Back},
+    Row{"MOREIMAGES?.JPG", kElementSized, ElementId::MoreImages},
+    Row{"GUMICA?.JPG", kElementSized, ElementId::Rubber},
+    Row{"PAPIR?.JPG", kElementSized, ElementId::Papir},
+    Row{"OLOVKA?.JPG", kElementSized, ElementId::olovka},
+    Row{"KAPLJICA?.JPG", kElementSized, ElementId::kapljica},
+    Row{"ZVUCNIK?.JPG", kElementSized, ElementId::MuteWave},
+    Row{"SOUNDOFF?.JPG", kElementSized, ElementId::MuteWave},
     Row{"MUZIKA?.JPG", {78, 79}},
     Row{"MUSICOFF?.JPG", {78, 79}},
-    Row{"BOJE?_01.JPG", {85, 85}},
-    Row{"BOJE?_02.JPG", {84, 85}},
-    Row{"BOJE?_03.JPG", {84, 85}},
-    Row{"BOJE?_04.JPG", {84, 85}},
-    Row{"BOJE?_05.JPG", {83, 85}},
-    Row{"BOJE?_06.JPG", {85, 85}},
-    Row{"BOJE?_07.JPG", {83, 85}},
-    Row{"BOJE?_08.JPG", {84, 85}},
-    Row{"BOJE?_09.JPG", {84, 85}},
-    Row{"BOJE?_10.JPG", {84, 85}},
-    Row{"BOJE?_11.JPG", {84, 85}},
+    Row{"BOJE?_01.JPG", kElementSized, vellumo::paleta(1)},
+    Row{"BOJE?_02.JPG", kElementSized, vellumo::paleta(2)},
+    Row{"BOJE?_03.JPG", kElementSized, vellumo::paleta(3)},
+    Row{"BOJE?_04.JPG", kElementSized, vellumo::paleta(4)},
+    Row{"BOJE?_05.JPG", kElementSized, vellumo::paleta(5)},
+    Row{"BOJE?_06.JPG", kElementSized, vellumo::paleta(6)},
+    Row{"BOJE?_07.JPG", kElementSized, vellumo::paleta(7)},
+    Row{"BOJE?_08.JPG", kElementSized, vellumo::paleta(8)},
+    Row{"BOJE?_09.JPG", kElementSized, vellumo::paleta(9)},
+    Row{"BOJE?_10.JPG", kElementSized, vellumo::paleta(10)},
+    Row{"BOJE?_11.JPG", kElementSized, vellumo::paleta(11)},
     Row{"BOJE?_12.JPG", {86, 85}},
     // Built into the executable only.
     Row{"SPLASH.JPG", {200, 250}},
@@ -71,8 +79,16 @@ bool matches(std::string_view pattern, std::string_view name) {
 }  // namespace
 
 std::optional<PictureFormat> pictureFormat(std::string_view fileName) {
-  for (const Row& row : kRows)
-    if (matches(row.pattern, fileName)) return row.format;
+  for (const Row& row : kRows) {
+    if (!matches(row.pattern, fileName)) continue;
+    PictureFormat format = row.format;
+    if (row.shownBy) {
+      const vellumo::ElementLayout& element = vellumo::kLayout[vellumo::index(*row.shownBy)];
+      format.width = element.width;
+      format.height = element.height;
+    }
+    return format;
+  }
   return std::nullopt;
 }
 

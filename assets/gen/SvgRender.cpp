@@ -30,8 +30,8 @@ std::string substitute(const std::string& text, const Params& params, const std:
 
 Image renderSvg(const std::string& svgText, int width, int height, const std::string& what) {
   GError* error = nullptr;
-  RsvgHandle* handle = rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svgText.data()),
-                                                 svgText.size(), &error);
+  RsvgHandle* handle =
+      rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svgText.data()), svgText.size(), &error);
   if (!handle) {
     std::string msg = what + ": librsvg cannot read the SVG: " + (error ? error->message : "?");
     if (error) g_error_free(error);
@@ -41,8 +41,7 @@ Image renderSvg(const std::string& svgText, int width, int height, const std::st
   rsvg_handle_set_dpi(handle, 96.0);
 
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-  std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surfaceGuard(
-      surface, cairo_surface_destroy);
+  std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surfaceGuard(surface, cairo_surface_destroy);
   cairo_t* cr = cairo_create(surface);
   std::unique_ptr<cairo_t, decltype(&cairo_destroy)> crGuard(cr, cairo_destroy);
 

@@ -23,7 +23,8 @@
 #include "PictureTable.h"
 #include "Pictures.h"
 #include "Synth.h"
-#include "app/ExpectedAssetSizes.h"
+#include "core/AssetFiles.h"
+#include "core/Layout.h"
 
 namespace fs = std::filesystem;
 using namespace assetgen;
@@ -36,23 +37,23 @@ namespace {
 constexpr const char* kFontDir = "/usr/share/fonts/truetype/dejavu";
 constexpr const char* kFontFiles[] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"};
 
-// The window's starting pictures, built in byte for byte.
-constexpr const char* kBuiltinAssetPictures[] = {
-    "GLAVNA-4.JPG", "01.GIF",       "PAPIR1.JPG",   "GUMICA1.JPG",   "OLOVKA2.JPG",  "KAPLJICA1.JPG",
-    "MOREIMAGES1.JPG", "ZVUCNIK1.JPG", "MUSICOFF2.JPG", "BOJE1_01.JPG", "BOJE1_02.JPG", "BOJE1_03.JPG",
-    "BOJE1_04.JPG", "BOJE1_05.JPG", "BOJE1_06.JPG", "BOJE1_07.JPG",  "BOJE1_08.JPG", "BOJE1_09.JPG",
-    "BOJE1_10.JPG", "BOJE1_11.JPG", "BOJE1_12.JPG", "BACK1.JPG",     "CTRLX.JPG",    "YES1.JPG",
-    "NO1.JPG",      "CTRL-R-4.JPG", "CLOSE1.JPG",   "VISIT1.JPG",    "CTRLRORV1.JPG", "PRINTING.JPG",
-};
-// Built-in only: the splash picture, the window icon, the pointers.
-constexpr const char* kBuiltinOnly[] = {"SPLASH.JPG", "APPICON.BMP", "ARROW.CUR",
-                                        "HAND.CUR",   "BRUSH.ICO",   "DROP.ICO"};
-// Pointer icons of the canvas tools, written beside the pictures.
-constexpr const char* kPictureIcons[] = {"KANTICA8.ICO", "CETKA.ICO"};
+// The files of one folder of the application folder, from the table of asset
+// files: their names, and whether the start-up check pins them.
+std::vector<std::string> assetNames(std::string_view folder, bool pinned) {
+  std::vector<std::string> names;
+  for (const vellumo::AssetFile& file : vellumo::kAssetFiles)
+    if (file.relativePath.starts_with(folder) && (file.size > 0) == pinned)
+      names.emplace_back(vellumo::fileName(file.relativePath));
+  return names;
+}
 
-constexpr const char* kSoundNames[] = {"CRVENA.WAV",     "ZELENA.WAV", "ZUTA.WAV",      "SVPLAVA.WAV",
-                                       "ORANZ.WAV",      "LJUBICASTA.WAV", "SIVA.WAV",  "TAMNOZUTA.WAV",
-                                       "BRAON.WAV",      "PLAVA.WAV",  "CRNA.WAV",      "PINK.WAV"};
+// The window's starting pictures and background, built in byte for byte.
+std::vector<std::string> builtinAssetPictures() {
+  std::vector<std::string> names{std::string(vellumo::fileName(vellumo::kMainBackgroundImage))};
+  for (const vellumo::ElementLayout& element : vellumo::kLayout)
+    if (!element.startingImage.empty()) names.emplace_back(vellumo::fileName(element.startingImage));
+  return names;
+}
 
 void writeFile(const fs::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -60,9 +61,7 @@ void writeFile(const fs::path& path, const Bytes& bytes) {
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
-void writeText(const fs::path& path, const std::string& text) {
-  writeFile(path, Bytes(text.begin(), text.end()));
-}
+void writeText(const fs::path& path, const std::string& text) { writeFile(path, Bytes(text.begin(), text.end())); }
 
 void setUpFonts(const fs::path& relativeBuildDir) {
   const fs::path buildDir = fs::absolute(relativeBuildDir);  // fontconfig reads relative names elsewhere
@@ -103,8 +102,7 @@ std::string builtinSource(const std::vector<std::pair<std::string, Bytes>>& reso
       << "#include \"app/BuiltinResources.h\"\n\n#include <array>\n\nnamespace vellumo {\nnamespace {\n\n";
   for (std::size_t r = 0; r < resources.size(); ++r) {
     const Bytes& b = resources[r].second;
-    src << "// " << resources[r].first << ", " << b.size() << " bytes\nconst unsigned char kData" << r
-        << "[] = {";
+    src << "// " << resources[r].first << ", " << b.size() << " bytes\nconst unsigned char kData" << r << "[] = {";
     for (std::size_t i = 0; i < b.size(); ++i) {
       if (i % 24 == 0) src << "\n";
       src << static_cast<unsigned>(b[i]) << ',';
@@ -138,7 +136,7 @@ int run(const fs::path& sources, const fs::path& app, const fs::path& builtin, b
       const Bytes encoded = encodePicture(name, book.picture(name));
       if (row.size <= 0) {
         if (report) std::printf("%-24s %7zu bytes, no pin\n", name.c_str(), encoded.size());
-        throw std::runtime_error(name + ": app/ExpectedAssetSizes.h pins no size for it");
+        throw std::runtime_error(name + ": core/AssetFiles.txt pins no size for it");
       }
       if (report)
         std::printf("%-24s %7zu of %7d bytes (%3.0f%%)\n", name.c_str(), encoded.size(), row.size,
@@ -153,17 +151,20 @@ int run(const fs::path& sources, const fs::path& app, const fs::path& builtin, b
   }
 
   std::vector<std::pair<std::string, Bytes>> builtins;
-  for (const char* name : kBuiltinAssetPictures)
+  for (const std::string& name : builtinAssetPictures())
     if (pictureBytes.count(name)) builtins.emplace_back(name, pictureBytes[name]);
-  for (const char* name : kPictureIcons) writeFile(app / "PICTURE" / name, encodePicture(name, book.picture(name)));
-  for (const char* name : kBuiltinOnly) {
+  for (const std::string& name : assetNames("/PICTURE/", false))
+    writeFile(app / "PICTURE" / name, encodePicture(name, book.picture(name)));
+  for (const vellumo::AssetFile& file : vellumo::kAssetFiles) {
+    if (file.relativePath.starts_with('/')) continue;  // only the bare names are built in only
+    const std::string name(file.relativePath);
     Bytes bytes = encodePicture(name, book.picture(name));
     writeFile(builtin / name, bytes);
     builtins.emplace_back(name, std::move(bytes));
   }
 
   const std::vector<SoundFile> sounds = synthesiseSounds((sources / "sound" / "sounds.txt").string());
-  for (const char* wanted : kSoundNames) {
+  for (const std::string& wanted : assetNames("/SOUND/", false)) {
     bool found = false;
     for (const SoundFile& s : sounds) found = found || s.name == wanted;
     if (!found) errors.push_back(std::string("sound/sounds.txt describes no ") + wanted);
@@ -177,8 +178,9 @@ int run(const fs::path& sources, const fs::path& app, const fs::path& builtin, b
   const MidiSong song = compileMidi((sources / "music" / "001.txt").string());
   if (song.seconds < 60 || song.seconds > 120)
     errors.push_back("music/001.txt: the piece lasts " + std::to_string(song.seconds) + " s, not 60 to 120 s");
-  writeFile(app / "MUSIC" / "001.MID", song.bytes);
-  if (report) std::printf("%-24s %.1f s, %d tracks\n", "001.MID", song.seconds, song.tracks);
+  const std::string music(vellumo::asset::Music);
+  writeFile(app / music.substr(1), song.bytes);
+  if (report) std::printf("%-24s %.1f s, %d tracks\n", music.c_str(), song.seconds, song.tracks);
 
   if (!errors.empty()) {
     for (const std::string& e : errors) std::fprintf(stderr, "vellumo-assetgen: error: %s\n", e.c_str());
@@ -204,10 +206,14 @@ int main(int argc, char** argv) {
       }
       return argv[++i];
     };
-    if (arg == "--sources") sources = value();
-    else if (arg == "--app") app = value();
-    else if (arg == "--builtin") builtin = value();
-    else if (arg == "--report") report = true;
+    if (arg == "--sources")
+      sources = value();
+    else if (arg == "--app")
+      app = value();
+    else if (arg == "--builtin")
+      builtin = value();
+    else if (arg == "--report")
+      report = true;
     else {
       std::fprintf(stderr, "usage: vellumo-assetgen --sources DIR --app DIR --builtin DIR [--report]\n");
       return 2;

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/AppState.h"
 #include "app/ExitStatus.h"
-#include "app/ExpectedAssetSizes.h"
+#include "core/AppState.h"
+#include "core/AssetFiles.h"
 #include "tests/support/RecordingDesktop.h"
 
 namespace vellumo {
@@ -23,8 +23,8 @@ class AssetCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root = fs::temp_directory_path() /
-           ("vellumo-assetcheck-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           ("vellumo-assetcheck-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root);
     fs::create_directories(root / "PICTURE");
     for (const auto& entry : ExpectedAssetSizes) resize(entry.relativePath, entry.size);

@@ -24,7 +24,17 @@ namespace {
 namespace fs = std::filesystem;
 using test::Bytes;
 
-enum class Bad { Empty, Truncated, RandomBytes, HugeSize, OtherFormat, NamedPipe, Directory, LinkToDevZero, Unreadable };
+enum class Bad {
+  Empty,
+  Truncated,
+  RandomBytes,
+  HugeSize,
+  OtherFormat,
+  NamedPipe,
+  Directory,
+  LinkToDevZero,
+  Unreadable
+};
 
 // Every way a file can be bad, with the name a failure reports.
 constexpr std::pair<Bad, const char*> kEveryBad[] = {
@@ -43,12 +53,8 @@ constexpr std::pair<Bad, const char*> kEveryBad[] = {
 void putBad(const std::string& path, Bad bad, const Bytes& good, const Bytes& otherFormat) {
   fs::remove_all(path);
   switch (bad) {
-    case Bad::Empty:
-      test::writeFile(path, {});
-      break;
-    case Bad::Truncated:
-      test::writeFile(path, Bytes(good.begin(), good.begin() + good.size() / 2));
-      break;
+    case Bad::Empty: test::writeFile(path, {}); break;
+    case Bad::Truncated: test::writeFile(path, Bytes(good.begin(), good.begin() + good.size() / 2)); break;
     case Bad::RandomBytes: {
       std::mt19937 random(7);
       Bytes noise(good.size());
@@ -56,21 +62,11 @@ void putBad(const std::string& path, Bad bad, const Bytes& good, const Bytes& ot
       test::writeFile(path, noise);
       break;
     }
-    case Bad::HugeSize:
-      test::writeFile(path, test::claimingHugeSize(good));
-      break;
-    case Bad::OtherFormat:
-      test::writeFile(path, otherFormat);
-      break;
-    case Bad::NamedPipe:
-      ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
-      break;
-    case Bad::Directory:
-      fs::create_directory(path);
-      break;
-    case Bad::LinkToDevZero:
-      fs::create_symlink("/dev/zero", path);
-      break;
+    case Bad::HugeSize: test::writeFile(path, test::claimingHugeSize(good)); break;
+    case Bad::OtherFormat: test::writeFile(path, otherFormat); break;
+    case Bad::NamedPipe: ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); break;
+    case Bad::Directory: fs::create_directory(path); break;
+    case Bad::LinkToDevZero: fs::create_symlink("/dev/zero", path); break;
     case Bad::Unreadable:
       test::writeFile(path, good);
       fs::permissions(path, fs::perms::none);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ColoringBasic.h"
+#include "core/ColoringBasic.h"
 
 namespace vellumo {
 namespace {

@@ -16,14 +16,14 @@ struct PathCase {
 
 TEST(PathRules, PrefixesFollowTheFolderAsReported) {
   const PathCase cases[] = {
-      {"/home/anna/Vellumo", '/', "/home/anna/Vellumo/", "/home/anna/Vellumo",
-       "/home/anna/Vellumo/PICTURE/01.GIF", "/home/anna/Vellumo//MUSIC/001.MID"},
+      {"/home/anna/Vellumo", '/', "/home/anna/Vellumo/", "/home/anna/Vellumo", "/home/anna/Vellumo/PICTURE/01.GIF",
+       "/home/anna/Vellumo//MUSIC/001.MID"},
       // A root folder already ends in its separator: nothing is appended, so
       // both prefixes give a doubled separator, which the file system reads as one.
       {"/", '/', "/", "/", "//PICTURE/01.GIF", "//MUSIC/001.MID"},
       // The same rules with the other platform's separator.
-      {"C:\\Games\\Paint", '\\', "C:\\Games\\Paint\\", "C:\\Games\\Paint",
-       "C:\\Games\\Paint\\PICTURE\\01.GIF", "C:\\Games\\Paint\\\\MUSIC\\001.MID"},
+      {"C:\\Games\\Paint", '\\', "C:\\Games\\Paint\\", "C:\\Games\\Paint", "C:\\Games\\Paint\\PICTURE\\01.GIF",
+       "C:\\Games\\Paint\\\\MUSIC\\001.MID"},
       {"D:\\", '\\', "D:\\", "D:\\", "D:\\\\PICTURE\\01.GIF", "D:\\\\MUSIC\\001.MID"},
   };
   for (const PathCase& c : cases) {

@@ -1,4 +1,4 @@
-#include "app/PictureCache.h"
+#include "core/PictureCache.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include "tests/platform/EncodedPictures.h"
 #include "tests/platform/TestFiles.h"
 #include "tests/support/RecordingDesktop.h"
+#include "tests/support/SamePicture.h"
 
 namespace vellumo {
 namespace {
@@ -38,14 +39,14 @@ TEST_F(PictureCacheTest, ServesTheFileAsItIsNow) {
   put("A.JPG", "NO1.JPG");  // replaced by another picture
   const PicturePtr second = cache.load(path("A.JPG"));
   EXPECT_EQ(second->width, 85);
-  EXPECT_EQ(second->pixels, decodePictureFile(path("A.JPG"))->pixels);
+  EXPECT_SAME_PICTURE(*second, *decodePictureFile(path("A.JPG")));
 
   std::ofstream(path("A.JPG"), std::ios::trunc) << "not a picture any more";
   EXPECT_THROW(cache.load(path("A.JPG")), LoadError);
   fs::remove(path("A.JPG"));
   EXPECT_THROW(cache.load(path("A.JPG")), LoadError) << "a file that has gone fails its load";
   put("A.JPG", "YES1.JPG");
-  EXPECT_EQ(cache.load(path("A.JPG"))->pixels, first->pixels) << "and loads again once back";
+  EXPECT_SAME_PICTURE(*cache.load(path("A.JPG")), *first) << "and loads again once back";
   EXPECT_EQ(cache.heldBytes(), sizeof(Picture) + first->pixels.capacity() * sizeof(Colour));
 }
 

@@ -60,11 +60,12 @@ bool ProgramUnderX::start(const std::string& otherProgram) {
   const std::string bin = runtimeDir_ + "/bin";
   std::filesystem::create_directories(bin);
   std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nexit 0\n";
-  std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all |
-                                                      std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
-                                                      std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+  std::filesystem::permissions(bin + "/xdg-open",
+                               std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                                   std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                                   std::filesystem::perms::others_exec);
   std::vector<std::string> environment{"DISPLAY=" + server_.display(), "XDG_RUNTIME_DIR=" + runtimeDir_,
-                                       "HOME=" + runtimeDir_,          "SDL_AUDIODRIVER=dummy",
+                                       "HOME=" + runtimeDir_, "SDL_AUDIODRIVER=dummy",
                                        "PATH=" + bin + ":/usr/bin:/bin"};
   std::vector<char*> envp;
   for (std::string& entry : environment) envp.push_back(entry.data());

@@ -1,4 +1,4 @@
-#include "app/SavedPictureRoot.h"
+#include "canvas/SavedPictureRoot.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -29,8 +29,10 @@ class ScopedEnvironment {
 
  private:
   void set(const std::optional<std::string>& value) {
-    if (value) ::setenv(name_, value->c_str(), 1);
-    else ::unsetenv(name_);
+    if (value)
+      ::setenv(name_, value->c_str(), 1);
+    else
+      ::unsetenv(name_);
   }
   const char* name_;
   std::optional<std::string> old_;

@@ -41,9 +41,8 @@ TEST_F(StartupTest, RunsInOrderAndLeavesTheInitialState) {
   desktop.clock = 86398.5;
   form.Form_Load();
 
-  EXPECT_EQ(desktop.calls,
-            (std::vector<std::string>{"installKeyboardLock", "showSplash 200x250", "hideSplash",
-                                      "showMainWindow", "setExclusiveDisplayMode 1024x768x32"}));
+  EXPECT_EQ(desktop.calls, (std::vector<std::string>{"installKeyboardLock", "showSplash 200x250", "hideSplash",
+                                                     "showMainWindow", "setExclusiveDisplayMode 1024x768x32"}));
   EXPECT_DOUBLE_EQ(timeOf("hideSplash") - timeOf("showSplash 200x250"), 3.0);
   EXPECT_DOUBLE_EQ(desktop.clock - timeOf("setExclusiveDisplayMode 1024x768x32"), 3.0);
   EXPECT_EQ(desktop.sizeQueries.size(), 147u);
@@ -70,11 +69,11 @@ TEST_F(StartupTest, RunsInOrderAndLeavesTheInitialState) {
 
 TEST_F(StartupTest, ShowsExactlyThePaintingScreen) {
   form.Form_Load();
-  const std::vector<std::string> expected = {
-      "Papir",           "Rubber",        "olovka",      "kapljica",      "PaletaPink",
-      "PaletaCrna",      "PaletaPlava",   "PaletaBraon", "PaletaTamnozuta", "PaletaSiva",
-      "PaletaLjubicasta", "PaletaOranz",  "PaletaSvPlava", "PaletaZuta",  "PaletaZelena",
-      "PaletaCrvena",    "MoreImages",    "MuteWave",    "MusicOn",       "Slika"};
+  const std::vector<std::string> expected = {"Papir",           "Rubber",     "olovka",           "kapljica",
+                                             "PaletaPink",      "PaletaCrna", "PaletaPlava",      "PaletaBraon",
+                                             "PaletaTamnozuta", "PaletaSiva", "PaletaLjubicasta", "PaletaOranz",
+                                             "PaletaSvPlava",   "PaletaZuta", "PaletaZelena",     "PaletaCrvena",
+                                             "MoreImages",      "MuteWave",   "MusicOn",          "Slika"};
   std::vector<std::string> shown;
   for (int i = 0; i < kElementCount; ++i)
     if (form.elements().shown(static_cast<ElementId>(i))) shown.emplace_back(kLayout[i].name);
@@ -121,8 +120,8 @@ TEST_F(StartupTest, YesGivesEverythingBackThenEnds) {
   const auto calls = exitCalls([&] { form.Da_Click(); }, status);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(calls, (std::vector<std::string>{"restoreDisplayMode", "removeKeyboardLock 7", "minimise",
-                                             "openUrl " + std::string(kProductWebsite),
-                                             "removeKeyboardLock 7", "endProcess 0"}));
+                                             "openUrl " + std::string(kProductWebsite), "removeKeyboardLock 7",
+                                             "endProcess 0"}));
 }
 
 TEST_F(StartupTest, YesWithoutTheDisplayObjectOpensNoWebsite) {
@@ -141,8 +140,8 @@ TEST_F(StartupTest, ClosingTheWindowOrASignalRestoresAndReleases) {
   const auto calls = exitCalls([&] { form.handle(close); }, status);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(calls, (std::vector<std::string>{"restoreDisplayMode", "removeKeyboardLock 7", "minimise",
-                                             "openUrl " + std::string(kProductWebsite),
-                                             "removeKeyboardLock 7", "endProcess 0"}));
+                                             "openUrl " + std::string(kProductWebsite), "removeKeyboardLock 7",
+                                             "endProcess 0"}));
 }
 
 TEST_F(StartupTest, WithoutTheKeyboardLockNothingIsRemoved) {

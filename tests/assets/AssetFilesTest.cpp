@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "PictureTable.h"
-#include "app/ExpectedAssetSizes.h"
+#include "core/AssetFiles.h"
 
 namespace {
 
@@ -141,14 +141,15 @@ std::vector<bool> widenLines(const std::vector<bool>& white, int w, int h, int g
   std::vector<int> sum(static_cast<std::size_t>(w + 1) * (h + 1), 0);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      sum[(y + 1) * (w + 1) + x + 1] = !white[y * w + x] + sum[y * (w + 1) + x + 1] + sum[(y + 1) * (w + 1) + x] -
-                                       sum[y * (w + 1) + x];
+      sum[(y + 1) * (w + 1) + x + 1] =
+          !white[y * w + x] + sum[y * (w + 1) + x + 1] + sum[(y + 1) * (w + 1) + x] - sum[y * (w + 1) + x];
   std::vector<bool> out(white.size());
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const int x0 = std::max(0, x - grow), y0 = std::max(0, y - grow);
       const int x1 = std::min(w, x + grow + 1), y1 = std::min(h, y + grow + 1);
-      const int black = sum[y1 * (w + 1) + x1] - sum[y0 * (w + 1) + x1] - sum[y1 * (w + 1) + x0] + sum[y0 * (w + 1) + x0];
+      const int black =
+          sum[y1 * (w + 1) + x1] - sum[y0 * (w + 1) + x1] - sum[y1 * (w + 1) + x0] + sum[y0 * (w + 1) + x0];
       out[y * w + x] = black == 0;
     }
   return out;
@@ -195,8 +196,8 @@ TEST(AssetFiles, OutlinePicturesHaveClosedRegionsBigEnoughToFill) {
     // A picture to colour has several closed shapes besides the background,
     // and none so small that a click cannot find it.
     EXPECT_GE(regions.size(), 4u) << name;
-    EXPECT_GE(smallest.size, 40) << name << " has a region of " << smallest.size << " pixels at "
-                                 << smallest.x << "," << smallest.y;
+    EXPECT_GE(smallest.size, 40) << name << " has a region of " << smallest.size << " pixels at " << smallest.x << ","
+                                 << smallest.y;
   }
 }
 
@@ -206,8 +207,8 @@ TEST(AssetFiles, OutlinePicturesHaveClosedRegionsBigEnoughToFill) {
 // background does not flood the figure.
 TEST(AssetFiles, OutlinePicturesGiveAChildShapesToColour) {
   constexpr int kFewestRegions = 12, kMostRegions = 60;
-  constexpr int kSmallestRegion = 300;    // pixels; a fingertip-sized target
-  constexpr int kBigRegion = 2000;        // pixels; a shape, not a detail
+  constexpr int kSmallestRegion = 300;  // pixels; a fingertip-sized target
+  constexpr int kBigRegion = 2000;      // pixels; a shape, not a detail
   constexpr int kFewestBigRegions = 3;
   for (int n = 1; n <= 25; ++n) {
     const std::string name = outlineName(n);
@@ -226,8 +227,7 @@ TEST(AssetFiles, OutlinePicturesGiveAChildShapesToColour) {
     EXPECT_LE(static_cast<int>(regions.size()), kMostRegions) << name;
     int big = 0;
     for (const Region& r : regions) {
-      EXPECT_GE(r.size, kSmallestRegion) << name << " has a region of " << r.size << " pixels at " << r.x << ","
-                                         << r.y;
+      EXPECT_GE(r.size, kSmallestRegion) << name << " has a region of " << r.size << " pixels at " << r.x << "," << r.y;
       big += r.size >= kBigRegion;
     }
     // A gap in an outline merges the figure into the background, leaving
@@ -284,8 +284,9 @@ TEST(AssetFiles, ToolPointerIconsDecodeWithTheirTipAtTheCentre) {
   }
 }
 
-const char* const kSoundNames[] = {"CRVENA.WAV", "ZELENA.WAV",    "ZUTA.WAV",  "SVPLAVA.WAV", "ORANZ.WAV", "LJUBICASTA.WAV",
-                                   "SIVA.WAV",   "TAMNOZUTA.WAV", "BRAON.WAV", "PLAVA.WAV",   "CRNA.WAV",  "PINK.WAV"};
+const char* const kSoundNames[] = {"CRVENA.WAV", "ZELENA.WAV",     "ZUTA.WAV", "SVPLAVA.WAV",
+                                   "ORANZ.WAV",  "LJUBICASTA.WAV", "SIVA.WAV", "TAMNOZUTA.WAV",
+                                   "BRAON.WAV",  "PLAVA.WAV",      "CRNA.WAV", "PINK.WAV"};
 
 TEST(AssetFiles, SoundsAreShortAudibleAndUnclipped) {
   const auto& names = kSoundNames;

@@ -25,12 +25,12 @@ SDL_Surface* decode(std::span<const unsigned char> bytes) {
 }
 
 TEST(BuiltinResources, WindowPicturesAreTheAssetFiles) {
-  const char* names[] = {"GLAVNA-4.JPG", "01.GIF",       "PAPIR1.JPG",   "GUMICA1.JPG",   "OLOVKA2.JPG",
+  const char* names[] = {"GLAVNA-4.JPG",  "01.GIF",          "PAPIR1.JPG",   "GUMICA1.JPG",   "OLOVKA2.JPG",
                          "KAPLJICA1.JPG", "MOREIMAGES1.JPG", "ZVUCNIK1.JPG", "MUSICOFF2.JPG", "BOJE1_01.JPG",
-                         "BOJE1_02.JPG", "BOJE1_03.JPG", "BOJE1_04.JPG", "BOJE1_05.JPG",  "BOJE1_06.JPG",
-                         "BOJE1_07.JPG", "BOJE1_08.JPG", "BOJE1_09.JPG", "BOJE1_10.JPG",  "BOJE1_11.JPG",
-                         "BOJE1_12.JPG", "BACK1.JPG",    "CTRLX.JPG",    "YES1.JPG",      "NO1.JPG",
-                         "CTRL-R-4.JPG", "CLOSE1.JPG",   "VISIT1.JPG",   "CTRLRORV1.JPG", "PRINTING.JPG"};
+                         "BOJE1_02.JPG",  "BOJE1_03.JPG",    "BOJE1_04.JPG", "BOJE1_05.JPG",  "BOJE1_06.JPG",
+                         "BOJE1_07.JPG",  "BOJE1_08.JPG",    "BOJE1_09.JPG", "BOJE1_10.JPG",  "BOJE1_11.JPG",
+                         "BOJE1_12.JPG",  "BACK1.JPG",       "CTRLX.JPG",    "YES1.JPG",      "NO1.JPG",
+                         "CTRL-R-4.JPG",  "CLOSE1.JPG",      "VISIT1.JPG",   "CTRLRORV1.JPG", "PRINTING.JPG"};
   for (const char* name : names) {
     const auto builtin = vellumo::builtinResource(name);
     const auto file = readBytes(fs::path(VELLUMO_APP_DIR) / "PICTURE" / name);
@@ -45,9 +45,9 @@ struct Expected {
 };
 
 TEST(BuiltinResources, SplashIconAndPointersDecode) {
-  for (const Expected& e : {Expected{"SPLASH.JPG", 200, 250}, Expected{"APPICON.BMP", 32, 32},
-                            Expected{"ARROW.CUR", 32, 32}, Expected{"HAND.CUR", 32, 32},
-                            Expected{"BRUSH.ICO", 64, 64}, Expected{"DROP.ICO", 32, 32}}) {
+  for (const Expected& e :
+       {Expected{"SPLASH.JPG", 200, 250}, Expected{"APPICON.BMP", 32, 32}, Expected{"ARROW.CUR", 32, 32},
+        Expected{"HAND.CUR", 32, 32}, Expected{"BRUSH.ICO", 64, 64}, Expected{"DROP.ICO", 32, 32}}) {
     SDL_Surface* s = decode(vellumo::builtinResource(e.name));
     ASSERT_NE(s, nullptr) << e.name << ": " << IMG_GetError();
     EXPECT_EQ(s->w, e.w) << e.name;
@@ -61,8 +61,8 @@ TEST(BuiltinResources, PointersAreSixteenColourEntriesWithTheirHotSpots) {
     const char* name;
     int type, hotX, hotY;
   };
-  for (const Pointer& p : {Pointer{"ARROW.CUR", 2, 0, 0}, Pointer{"HAND.CUR", 2, 12, 1},
-                           Pointer{"BRUSH.ICO", 1, 1, 4}, Pointer{"DROP.ICO", 1, 1, 4}}) {
+  for (const Pointer& p : {Pointer{"ARROW.CUR", 2, 0, 0}, Pointer{"HAND.CUR", 2, 12, 1}, Pointer{"BRUSH.ICO", 1, 1, 4},
+                           Pointer{"DROP.ICO", 1, 1, 4}}) {
     const auto b = vellumo::builtinResource(p.name);
     ASSERT_GE(b.size(), 22u + 40u) << p.name;
     EXPECT_EQ(b[2], p.type) << p.name;

@@ -35,7 +35,8 @@ Decoded decode(const Bytes& bytes) {
   SDL_FreeSurface(raw);
   Decoded d{s->w, s->h, {}};
   for (int y = 0; y < s->h; ++y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(s->pixels) + y * s->pitch);
+    const auto* row =
+        reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(s->pixels) + y * s->pitch);
     d.pixels.insert(d.pixels.end(), row, row + s->w);
   }
   SDL_FreeSurface(s);
@@ -60,9 +61,9 @@ std::vector<std::uint8_t> testIndices(int w, int h, unsigned seed) {
   return v;
 }
 
-const std::vector<std::size_t> kRemainders{0,  1,   2,   3,   4,   5,    6,     7,     100,    254,   255,
-                                           256, 258, 259, 260, 261, 1000, 65536, 65537, 65538, 65541,
-                                           131074, 131075, 200003};
+const std::vector<std::size_t> kRemainders{0,    1,     2,     3,     4,     5,      6,      7,
+                                           100,  254,   255,   256,   258,   259,    260,    261,
+                                           1000, 65536, 65537, 65538, 65541, 131074, 131075, 200003};
 
 TEST(Padding, JpegReachesEveryWantedSizeAndDecodesTheSame) {
   const Bytes jpeg = assetgen::encodeJpeg(testPicture(), {85, true});
@@ -114,8 +115,8 @@ TEST(Gif, DecodesToTheIndicesGiven) {
 }
 
 TEST(Gif, ABlankPageFitsItsPin) {
-  const Bytes gif = assetgen::encodeGif(std::vector<std::uint8_t>(750 * 600, 1), 750, 600,
-                                        {{0, 0, 0}, {255, 255, 255}});
+  const Bytes gif =
+      assetgen::encodeGif(std::vector<std::uint8_t>(750 * 600, 1), 750, 600, {{0, 0, 0}, {255, 255, 255}});
   EXPECT_LE(gif.size(), 1212u);
   const Decoded d = decode(gif);
   EXPECT_EQ(d.w, 750);

@@ -41,8 +41,8 @@ TEST(MusicVolume, HundredthsOfADecibelBecomeAGainCappedAtFullScale) {
 TEST_F(MusicTest, OnOffOnInTheirOrder) {
   click(ElementId::MusicOn);
   const std::string piece = "loadMusic " + form.state().AppDir + "/MUSIC/001.MID";
-  EXPECT_EQ(musicCalls(), (std::vector<std::string>{"openMusicOutput", gainCall(-3000), piece, gainCall(150),
-                                                    "playMusic"}));
+  EXPECT_EQ(musicCalls(),
+            (std::vector<std::string>{"openMusicOutput", gainCall(-3000), piece, gainCall(150), "playMusic"}));
   EXPECT_EQ(form.state().MusicIsOff, 0);
   EXPECT_EQ(form.state().MusicPlaying, 1);
   EXPECT_TRUE(timerRunning());
@@ -97,10 +97,10 @@ TEST_F(MusicTest, YesStopsTheMusicBeforeGivingTheDisplayBack) {
     form.Da_Click();
   } catch (const test::ProcessEnded&) {
   }
-  EXPECT_EQ(desktop.calls, (std::vector<std::string>{"stopMusic", "restoreDisplayMode", "removeKeyboardLock 7",
-                                                     "closeMusicOutput", "minimise",
-                                                     "openUrl https://vellumo.orvenko.example/",
-                                                     "removeKeyboardLock 7", "endProcess 0"}));
+  EXPECT_EQ(desktop.calls,
+            (std::vector<std::string>{"stopMusic", "restoreDisplayMode", "removeKeyboardLock 7", "closeMusicOutput",
+                                      "minimise", "openUrl https://vellumo.orvenko.example/", "removeKeyboardLock 7",
+                                      "endProcess 0"}));
 }
 
 }  // namespace

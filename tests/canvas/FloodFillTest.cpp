@@ -6,6 +6,8 @@
 #include <queue>
 #include <random>
 
+#include "tests/support/SamePicture.h"
+
 namespace vellumo {
 namespace {
 
@@ -55,7 +57,7 @@ TEST(FloodFill, MatchesTheReferenceOnRandomPictures) {
     const Colour fill = static_cast<Colour>(random() % (colours + 1));
     const long expectedCount = referenceFill(expected, sx, sy, fill);
     EXPECT_EQ(floodFill(p, sx, sy, fill), expectedCount) << "round " << round;
-    ASSERT_EQ(p.pixels, expected.pixels) << "round " << round;
+    ASSERT_SAME_PICTURE(p, expected) << "round " << round;
   }
 }
 
@@ -79,16 +81,15 @@ TEST(FloodFill, OutlinesBoundTheRegion) {
 
 TEST(FloodFill, SeedsOutsideOrAlreadyColouredChangeNothing) {
   Picture p(10, 10, R);
-  for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {10, 0}, {0, 10}, {-100000, 5}})
-    EXPECT_EQ(floodFill(p, x, y, W), 0);
+  for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {10, 0}, {0, 10}, {-100000, 5}}) EXPECT_EQ(floodFill(p, x, y, W), 0);
   EXPECT_EQ(floodFill(p, 5, 5, R), 0) << "a region already of the colour";
-  EXPECT_EQ(p.pixels, Picture(10, 10, R).pixels);
+  EXPECT_SAME_PICTURE(p, Picture(10, 10, R));
 }
 
 TEST(FloodFill, WholeCanvasPatterns) {
   Picture blank(750, 600, W);
   EXPECT_EQ(floodFill(blank, 374, 299, R), 450000);
-  EXPECT_EQ(blank.pixels, Picture(750, 600, R).pixels);
+  EXPECT_SAME_PICTURE(blank, Picture(750, 600, R));
 
   Picture checker(750, 600, W);
   for (int y = 0; y < 600; ++y)
@@ -104,7 +105,7 @@ TEST(FloodFill, WholeCanvasPatterns) {
   Picture expected = maze;
   const long count = referenceFill(expected, 0, 0, R);
   EXPECT_EQ(floodFill(maze, 0, 0, R), count);
-  EXPECT_EQ(maze.pixels, expected.pixels);
+  EXPECT_SAME_PICTURE(maze, expected);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/RunningForm.h"
+#include "tests/support/SamePicture.h"
 
 namespace vellumo {
 namespace {
@@ -16,7 +17,8 @@ class PaintingTools : public test::RunningForm {
   // A blank canvas with a 40x40 box at (100,100) whose border has the given colour.
   void boxOf(Colour border) {
     std::fill(canvas().pixels.begin(), canvas().pixels.end(), kWhite);
-    for (int i = 100; i < 140; ++i) canvas().at(i, 100) = canvas().at(i, 139) = canvas().at(100, i) = canvas().at(139, i) = border;
+    for (int i = 100; i < 140; ++i)
+      canvas().at(i, 100) = canvas().at(i, 139) = canvas().at(100, i) = canvas().at(139, i) = border;
   }
 };
 
@@ -25,9 +27,8 @@ TEST_F(PaintingTools, TheFillRefusesOnlyTheOutlineBlack) {
     Colour clicked;
     bool fills;
   } const cases[] = {
-      {rgb(0, 0, 0), false},   {rgb(9, 0, 0), false},  {rgb(5, 0, 0), false},
-      {rgb(10, 0, 0), true},   {rgb(0, 0, 1), true},   {rgb(0, 1, 0), true},
-      {rgb(30, 30, 30), true},  // the palette's black stays fillable
+      {rgb(0, 0, 0), false}, {rgb(9, 0, 0), false}, {rgb(5, 0, 0), false},   {rgb(10, 0, 0), true},
+      {rgb(0, 0, 1), true},  {rgb(0, 1, 0), true},  {rgb(30, 30, 30), true},  // the palette's black stays fillable
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.clicked);
@@ -61,7 +62,7 @@ TEST_F(PaintingTools, PressesWithTheFillTool) {
   const Picture before = canvas();
   press(canvasX(120), canvasY(120), kRightButton);
   release(canvasX(120), canvasY(120), kRightButton);
-  EXPECT_EQ(canvas().pixels, before.pixels);
+  EXPECT_SAME_PICTURE(canvas(), before);
   EXPECT_TRUE(soundsPlayed().empty()) << "muted, a right press does nothing at all";
 }
 
@@ -73,16 +74,16 @@ TEST_F(PaintingTools, ThePencilDrawsOnlyWithTheLeftButtonAlone) {
 
   press(canvasX(200), canvasY(200));
   release(canvasX(200), canvasY(200));
-  EXPECT_EQ(canvas().pixels, blank.pixels) << "a press without moving leaves no mark";
+  EXPECT_SAME_PICTURE(canvas(), blank) << "a press without moving leaves no mark";
   EXPECT_TRUE(soundsPlayed().empty()) << "the pencil is silent";
 
   move(canvasX(300), canvasY(200));
-  EXPECT_EQ(canvas().pixels, blank.pixels) << "no button held";
+  EXPECT_SAME_PICTURE(canvas(), blank) << "no button held";
 
   press(canvasX(200), canvasY(300));
   press(canvasX(200), canvasY(300), kRightButton, kLeftButton | kRightButton);
   move(canvasX(300), canvasY(300), kLeftButton | kRightButton);
-  EXPECT_EQ(canvas().pixels, blank.pixels) << "left and right held together draw nothing";
+  EXPECT_SAME_PICTURE(canvas(), blank) << "left and right held together draw nothing";
   release(canvasX(300), canvasY(300), kRightButton, kLeftButton);
   release(canvasX(300), canvasY(300), kLeftButton, 0);
 
@@ -100,7 +101,7 @@ TEST_F(PaintingTools, ADragLeavingTheCanvasKeepsDrawingClipped) {
   click(ElementId::olovka);
   std::fill(canvas().pixels.begin(), canvas().pixels.end(), kWhite);
   press(canvasX(700), canvasY(50));
-  move(canvasX(800), canvasY(50), kLeftButton);   // over the buttons beside the canvas
+  move(canvasX(800), canvasY(50), kLeftButton);  // over the buttons beside the canvas
   move(canvasX(800), canvasY(150), kLeftButton);
   move(-5000, canvasY(150), kLeftButton);         // far outside the window
   move(canvasX(100), canvasY(550), kLeftButton);  // back in, from the outside point

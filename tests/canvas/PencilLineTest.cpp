@@ -5,6 +5,8 @@
 #include <cmath>
 #include <random>
 
+#include "tests/support/SamePicture.h"
+
 namespace vellumo {
 namespace {
 
@@ -31,8 +33,7 @@ TEST(PencilLine, MatchesTheReferenceIncludingClipping) {
     const int x0 = coord(40), y0 = coord(30), x1 = coord(40), y1 = coord(30);
     Picture p(40, 30, W);
     drawPencilLine(p, x0, y0, x1, y1, B);
-    ASSERT_EQ(p.pixels, reference(40, 30, x0, y0, x1, y1).pixels)
-        << x0 << "," << y0 << " to " << x1 << "," << y1;
+    ASSERT_SAME_PICTURE(p, reference(40, 30, x0, y0, x1, y1)) << x0 << "," << y0 << " to " << x1 << "," << y1;
   }
 }
 

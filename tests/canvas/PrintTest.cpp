@@ -5,6 +5,7 @@
 #include "canvas/PrintPicture.h"
 #include "tests/support/PrivateAppFolder.h"
 #include "tests/support/RunningForm.h"
+#include "tests/support/SamePicture.h"
 
 namespace vellumo {
 namespace {
@@ -39,13 +40,13 @@ TEST_F(PrintTest, SavesTheCanvasShowsTheBannerThenPrints) {
   EXPECT_DOUBLE_EQ(desktop.clock - start, 3.0);
 
   const PicturePtr file = decodePictureFile(saved());
-  EXPECT_EQ(file->pixels, painted.pixels) << "the saved file is the canvas, edges included";
+  EXPECT_SAME_PICTURE(*file, painted) << "the saved file is the canvas, edges included";
   EXPECT_EQ(std::filesystem::file_size(saved()), 54u + 2252u * 600u) << "an uncompressed 24-bit BMP, rows padded";
   ASSERT_EQ(desktop.printed.size(), 1u);
-  EXPECT_EQ(desktop.printed[0].pixels, painted.pixels);
+  EXPECT_SAME_PICTURE(desktop.printed[0], painted);
 
   click(ElementId::Rubber);
-  EXPECT_EQ(canvas().pixels, decodePictureFile(form.state().AssetRoot + "/PICTURE/01.GIF")->pixels)
+  EXPECT_SAME_PICTURE(canvas(), *decodePictureFile(form.state().AssetRoot + "/PICTURE/01.GIF"))
       << "the eraser still restores the outline";
 }
 
@@ -74,7 +75,7 @@ TEST_F(PrintTest, UnwritableFolderStopsBeforeTheBanner) {
   EXPECT_FALSE(bannerShown);
   EXPECT_TRUE(desktop.printed.empty());
   EXPECT_EQ(desktop.clock, start) << "no pause";
-  EXPECT_EQ(canvas().pixels, before.pixels);
+  EXPECT_SAME_PICTURE(canvas(), before);
   ctrlP();
   EXPECT_EQ(std::count(desktop.calls.begin(), desktop.calls.end(), "savePictureAsBmp " + saved()), 2)
       << "a failed print does not block the next one";

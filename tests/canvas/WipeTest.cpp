@@ -6,6 +6,7 @@
 
 #include "tests/support/PrivateAppFolder.h"
 #include "tests/support/RunningForm.h"
+#include "tests/support/SamePicture.h"
 
 namespace vellumo {
 namespace {
@@ -40,12 +41,12 @@ TEST(Sweeps, StepOrders) {
     Sweep sweep;
     int step, x, y;
   } const cases[] = {
-      {Sweep::RowsDown, 0, 0, 0},         {Sweep::RowsDown, 750, 0, 1},
-      {Sweep::ColumnsRight, 1, 0, 1},     {Sweep::ColumnsRight, 600, 1, 0},
-      {Sweep::ColumnsLeft, 0, 749, 0},    {Sweep::ColumnsLeft, kSweepSteps - 1, 0, 599},
-      {Sweep::RowsUp, 0, 749, 599},       {Sweep::RowsUp, kSweepSteps - 1, 0, 0},
-      {Sweep::EvenRows, 750, 0, 2},       {Sweep::EvenRows, 224999, 749, 598},
-      {Sweep::EvenRows, 225000, 0, 600},  {Sweep::EvenRows, kSweepSteps - 1, 749, 1198},
+      {Sweep::RowsDown, 0, 0, 0},        {Sweep::RowsDown, 750, 0, 1},
+      {Sweep::ColumnsRight, 1, 0, 1},    {Sweep::ColumnsRight, 600, 1, 0},
+      {Sweep::ColumnsLeft, 0, 749, 0},   {Sweep::ColumnsLeft, kSweepSteps - 1, 0, 599},
+      {Sweep::RowsUp, 0, 749, 599},      {Sweep::RowsUp, kSweepSteps - 1, 0, 0},
+      {Sweep::EvenRows, 750, 0, 2},      {Sweep::EvenRows, 224999, 749, 598},
+      {Sweep::EvenRows, 225000, 0, 600}, {Sweep::EvenRows, kSweepSteps - 1, 749, 1198},
   };
   for (const Case& c : cases) {
     const SweepStep s = sweepStep(c.sweep, c.step);
@@ -87,7 +88,7 @@ TEST_F(WipeTest, TheFirstWipeIsWatchedEvenRowsFirstThenAllRows) {
   EXPECT_EQ(late->at(30 + 10, 29 + 599), rgb(255, 0, 0));
 
   const PicturePtr outline = decodePictureFile(form.state().AssetRoot + "/PICTURE/07.GIF");
-  EXPECT_EQ(canvas().pixels, outline->pixels) << "the eraser brings back the current outline";
+  EXPECT_SAME_PICTURE(canvas(), *outline) << "the eraser brings back the current outline";
 }
 
 TEST_F(WipeTest, PaperLeavesTheBlankPageAndInputWaitsForTheWipe) {
@@ -105,14 +106,14 @@ TEST_F(WipeTest, PaperLeavesTheBlankPageAndInputWaitsForTheWipe) {
 
   click(ElementId::Papir);
   EXPECT_TRUE(soundsPlayed().empty());
-  EXPECT_EQ(canvas().pixels, Picture(750, 600, kWhite).pixels);
+  EXPECT_SAME_PICTURE(canvas(), Picture(750, 600, kWhite));
   EXPECT_EQ(form.state().ColorSelected[1], 0) << "a click given during the wipe waits for its end";
   form.loop().deliverUntil(desktop.clock + 0.1);
   EXPECT_EQ(form.state().ColorSelected[1], 1) << "and is handled afterwards";
 
   click(ElementId::Rubber);
   const PicturePtr outline = decodePictureFile(form.state().AssetRoot + "/PICTURE/01.GIF");
-  EXPECT_EQ(canvas().pixels, outline->pixels) << "after a new page the eraser brings back picture 1";
+  EXPECT_SAME_PICTURE(canvas(), *outline) << "after a new page the eraser brings back picture 1";
   EXPECT_EQ(form.state().CurrentPicture, 1);
 }
 
@@ -131,7 +132,7 @@ TEST_F(DamagedWipeTest, WithoutTheBlankPageBothButtonsEndQuietly) {
     std::fill(form.canvas().pixels().pixels.begin(), form.canvas().pixels().pixels.end(), rgb(0, 255, 0));
     form.window().present();
     test::clickElement(form, button);
-    EXPECT_EQ(form.canvas().pixels().pixels, Picture(750, 600, kWhite).pixels)
+    EXPECT_SAME_PICTURE(form.canvas().pixels(), Picture(750, 600, kWhite))
         << "the sweeps ran; neither the blank page nor the outline could follow";
   }
 }

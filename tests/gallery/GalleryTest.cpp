@@ -2,10 +2,12 @@
 
 #include <filesystem>
 
+#include "core/AssetFiles.h"
 #include "gallery/Gallery.h"
 #include "screens/ScreenStates.h"
 #include "tests/support/PrivateAppFolder.h"
 #include "tests/support/RunningForm.h"
+#include "tests/support/SamePicture.h"
 
 namespace vellumo {
 namespace {
@@ -28,8 +30,7 @@ class GalleryTest : public test::RunningForm {
     return n;
   }
   bool backgroundIs(const std::string& relative) {
-    return form.elements().background()->pixels ==
-           decodePictureFile(form.state().AssetRoot + relative)->pixels;
+    return form.elements().background()->pixels == decodePictureFile(form.state().AssetRoot + relative)->pixels;
   }
 };
 
@@ -87,7 +88,7 @@ TEST_F(GalleryTest, ChoosingAPictureAndComingBack) {
   EXPECT_EQ(thumbnailsShown(), 0);
   EXPECT_FALSE(form.elements().shown(ElementId::Back));
   EXPECT_TRUE(backgroundIs("/PICTURE/GLAVNA-4.JPG"));
-  EXPECT_EQ(canvas().pixels, decodePictureFile(form.state().AssetRoot + "/PICTURE/12.GIF")->pixels);
+  EXPECT_SAME_PICTURE(canvas(), *decodePictureFile(form.state().AssetRoot + "/PICTURE/12.GIF"));
   EXPECT_EQ(form.state().ColorSelected[3], 1) << "the colour stays chosen";
   EXPECT_TRUE(soundsPlayed().empty()) << "choosing a picture is silent";
 
@@ -157,17 +158,15 @@ TEST_F(MissingFilesTest, PartialResultsAndNoCrash) {
   clickAt(galerija(7));
   EXPECT_EQ(form.state().ScreenMode, 1) << "a missing outline leaves the gallery showing";
   EXPECT_EQ(form.state().CurrentPicture, 1);
-  EXPECT_EQ(form.canvas().pixels().pixels, before.pixels);
+  EXPECT_SAME_PICTURE(form.canvas().pixels(), before);
 
   std::filesystem::remove(folder() + "/PICTURE/GLAVNA-4.JPG");
   clickAt(galerija(2));
   EXPECT_EQ(form.state().CurrentPicture, 2);
   EXPECT_EQ(form.state().ScreenMode, 0);
   EXPECT_FALSE(form.elements().shown(galerija(2)));
-  EXPECT_TRUE(form.elements().shown(ElementId::Slika))
-      << "the painting screen comes back over the gallery background";
-  EXPECT_EQ(form.elements().background()->pixels,
-            decodePictureFile(folder() + "/PICTURE/GALERIJA-4.JPG")->pixels);
+  EXPECT_TRUE(form.elements().shown(ElementId::Slika)) << "the painting screen comes back over the gallery background";
+  EXPECT_SAME_PICTURE(*form.elements().background(), *decodePictureFile(folder() + "/PICTURE/GALERIJA-4.JPG"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/AssetFiles.h"
 #include "palette/Palette.h"
 #include "tests/support/RunningForm.h"
 
@@ -27,24 +28,32 @@ TEST_F(HoverTest, EachButtonShowsItsHoverAndRestsItsNeighbours) {
   };
   const Case cases[] = {
       {ElementId::MoreImages,
-       {{ElementId::MoreImages, "/PICTURE/MOREIMAGES2.JPG"}, {ElementId::Rubber, "/PICTURE/GUMICA1.JPG"},
-        {ElementId::Papir, "/PICTURE/PAPIR1.JPG"}, {ElementId::MuteWave, "/PICTURE/ZVUCNIK1.JPG"}}},
+       {{ElementId::MoreImages, "/PICTURE/MOREIMAGES2.JPG"},
+        {ElementId::Rubber, "/PICTURE/GUMICA1.JPG"},
+        {ElementId::Papir, "/PICTURE/PAPIR1.JPG"},
+        {ElementId::MuteWave, "/PICTURE/ZVUCNIK1.JPG"}}},
       {ElementId::MuteWave,
-       {{ElementId::MuteWave, "/PICTURE/ZVUCNIK2.JPG"}, {ElementId::Rubber, "/PICTURE/GUMICA1.JPG"},
+       {{ElementId::MuteWave, "/PICTURE/ZVUCNIK2.JPG"},
+        {ElementId::Rubber, "/PICTURE/GUMICA1.JPG"},
         {ElementId::Papir, "/PICTURE/PAPIR1.JPG"}}},
       {ElementId::MusicOn,
-       {{ElementId::MusicOn, "/PICTURE/MUSICOFF1.JPG"}, {ElementId::Rubber, "/PICTURE/GUMICA1.JPG"},
-        {ElementId::Papir, "/PICTURE/PAPIR1.JPG"}, {ElementId::MuteWave, "/PICTURE/ZVUCNIK1.JPG"}}},
+       {{ElementId::MusicOn, "/PICTURE/MUSICOFF1.JPG"},
+        {ElementId::Rubber, "/PICTURE/GUMICA1.JPG"},
+        {ElementId::Papir, "/PICTURE/PAPIR1.JPG"},
+        {ElementId::MuteWave, "/PICTURE/ZVUCNIK1.JPG"}}},
       {ElementId::Rubber, {{ElementId::Rubber, "/PICTURE/GUMICA2.JPG"}, {ElementId::Papir, "/PICTURE/PAPIR1.JPG"}}},
       {ElementId::Papir, {{ElementId::Papir, "/PICTURE/PAPIR2.JPG"}, {ElementId::Rubber, "/PICTURE/GUMICA1.JPG"}}},
       {ElementId::Slika,
-       {{ElementId::MoreImages, "/PICTURE/MOREIMAGES1.JPG"}, {ElementId::Rubber, "/PICTURE/GUMICA1.JPG"},
-        {ElementId::Papir, "/PICTURE/PAPIR1.JPG"}, {ElementId::MuteWave, "/PICTURE/ZVUCNIK1.JPG"},
+       {{ElementId::MoreImages, "/PICTURE/MOREIMAGES1.JPG"},
+        {ElementId::Rubber, "/PICTURE/GUMICA1.JPG"},
+        {ElementId::Papir, "/PICTURE/PAPIR1.JPG"},
+        {ElementId::MuteWave, "/PICTURE/ZVUCNIK1.JPG"},
         {ElementId::MusicOn, "/PICTURE/MUSICOFF2.JPG"}}},
-      {ElementId::PaletaCrvena,
-       {{paleta(1), "/PICTURE/BOJE2_01.JPG"}, {paleta(2), "/PICTURE/BOJE1_02.JPG"}}},
+      {ElementId::PaletaCrvena, {{paleta(1), "/PICTURE/BOJE2_01.JPG"}, {paleta(2), "/PICTURE/BOJE1_02.JPG"}}},
       {ElementId::PaletaZuta,
-       {{paleta(3), "/PICTURE/BOJE2_03.JPG"}, {paleta(2), "/PICTURE/BOJE1_02.JPG"}, {paleta(4), "/PICTURE/BOJE1_04.JPG"}}},
+       {{paleta(3), "/PICTURE/BOJE2_03.JPG"},
+        {paleta(2), "/PICTURE/BOJE1_02.JPG"},
+        {paleta(4), "/PICTURE/BOJE1_04.JPG"}}},
       {ElementId::PaletaPink, {{paleta(12), "/PICTURE/BOJE2_12.JPG"}, {paleta(11), "/PICTURE/BOJE1_11.JPG"}}},
   };
   for (const Case& c : cases) {
@@ -56,9 +65,9 @@ TEST_F(HoverTest, EachButtonShowsItsHoverAndRestsItsNeighbours) {
       EXPECT_TRUE(shows(id, image)) << form.elements().layout(id).name << " should show " << image;
       touched.push_back(id);
     }
-    for (ElementId id : {ElementId::MoreImages, ElementId::Rubber, ElementId::Papir, ElementId::MuteWave,
-                         ElementId::MusicOn, ElementId::Back, paleta(1), paleta(2), paleta(3), paleta(4),
-                         paleta(11), paleta(12)})
+    for (ElementId id :
+         {ElementId::MoreImages, ElementId::Rubber, ElementId::Papir, ElementId::MuteWave, ElementId::MusicOn,
+          ElementId::Back, paleta(1), paleta(2), paleta(3), paleta(4), paleta(11), paleta(12)})
       if (std::find(touched.begin(), touched.end(), id) == touched.end()) {
         EXPECT_TRUE(untouched(id)) << form.elements().layout(id).name << " was touched";
       }
@@ -72,7 +81,7 @@ TEST_F(HoverTest, TheBareWindowRestsEverything) {
   move(260, 700);  // the column between yellow and light blue belongs to no button
   EXPECT_TRUE(shows(ElementId::MoreImages, "/PICTURE/MOREIMAGES1.JPG"));
   EXPECT_TRUE(shows(paleta(1), "/PICTURE/BOJE3_01.JPG")) << "the chosen colour rests selected";
-  for (int k = 2; k <= 12; ++k) EXPECT_TRUE(shows(paleta(k), paletteImage(1, k))) << k;
+  for (int k = 2; k <= 12; ++k) EXPECT_TRUE(shows(paleta(k), paletteImage(ButtonLook::Rest, k))) << k;
   EXPECT_TRUE(shows(ElementId::Rubber, "/PICTURE/GUMICA1.JPG"));
   EXPECT_TRUE(shows(ElementId::Papir, "/PICTURE/PAPIR1.JPG"));
   EXPECT_TRUE(shows(ElementId::Back, "/PICTURE/BACK1.JPG"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/AssetFiles.h"
 #include "palette/Palette.h"
 #include "tests/support/RunningForm.h"
 
@@ -12,19 +13,19 @@ class PaletteTest : public test::RunningForm {
   void expectSelected(int k) {
     for (int j = 1; j <= 12; ++j) {
       EXPECT_EQ(form.state().ColorSelected[j], j == k ? 1 : 0) << j;
-      EXPECT_TRUE(shows(paleta(j), paletteImage(j == k ? 3 : 1, j))) << j;
+      EXPECT_TRUE(shows(paleta(j), paletteImage(j == k ? ButtonLook::Selected : ButtonLook::Rest, j))) << j;
     }
   }
 };
 
 TEST_F(PaletteTest, NothingLooksSelectedBeforeTheFirstClick) {
   EXPECT_EQ(form.state().CurrentColor, rgb(255, 0, 0));
-  for (int j = 1; j <= 12; ++j) EXPECT_TRUE(shows(paleta(j), paletteImage(1, j))) << j;
+  for (int j = 1; j <= 12; ++j) EXPECT_TRUE(shows(paleta(j), paletteImage(ButtonLook::Rest, j))) << j;
 }
 
 TEST_F(PaletteTest, EveryButtonChoosesItsColourAndSound) {
-  const char* sounds[] = {"",          "CRVENA", "ZELENA", "ZUTA",  "SVPLAVA", "ORANZ",    "LJUBICASTA",
-                          "SIVA",      "TAMNOZUTA", "BRAON", "PLAVA", "CRNA",  "PINK"};
+  const char* sounds[] = {"",     "CRVENA",    "ZELENA", "ZUTA",  "SVPLAVA", "ORANZ", "LJUBICASTA",
+                          "SIVA", "TAMNOZUTA", "BRAON",  "PLAVA", "CRNA",    "PINK"};
   for (int k = 1; k <= 12; ++k) {
     SCOPED_TRACE(k);
     click(paleta(k));
@@ -60,8 +61,7 @@ TEST_F(PaletteTest, TheSpeakerButtonMutesEverySound) {
   click(ElementId::PaletaPink);
   click(test::canvasX(5), test::canvasY(5));
   EXPECT_TRUE(soundsPlayed().empty());
-  EXPECT_TRUE(shows(ElementId::MuteWave, "/PICTURE/ZVUCNIK1.JPG"))
-      << "the click itself changes no image";
+  EXPECT_TRUE(shows(ElementId::MuteWave, "/PICTURE/ZVUCNIK1.JPG")) << "the click itself changes no image";
   click(ElementId::MuteWave);
   click(ElementId::PaletaPink);
   EXPECT_EQ(soundsPlayed(), std::vector<std::string>{"/SOUND/PINK.WAV"});

@@ -13,6 +13,7 @@
 #include "platform/BmpFile.h"
 #include "platform/LoadError.h"
 #include "platform/PictureDecoder.h"
+#include "tests/support/SamePicture.h"
 
 namespace vellumo {
 namespace {
@@ -51,7 +52,7 @@ TEST(BmpFile, DecodesBackToTheSamePixels) {
     const PicturePtr loaded = decodePictureFile(path);
     EXPECT_EQ(loaded->width, width);
     EXPECT_EQ(loaded->height, height);
-    EXPECT_EQ(loaded->pixels, saved.pixels);
+    EXPECT_SAME_PICTURE(*loaded, saved);
   }
 }
 
@@ -61,7 +62,7 @@ TEST(BmpFile, ReplacesTheOldFileAndLeavesNothingElse) {
   writeBmpFile(Picture(750, 600, rgb(255, 0, 0)), path);
   const Picture second = patterned(750, 600);
   writeBmpFile(second, path);
-  EXPECT_EQ(decodePictureFile(path)->pixels, second.pixels);
+  EXPECT_SAME_PICTURE(*decodePictureFile(path), second);
   EXPECT_EQ(namesIn(dir.root()), std::set<std::string>{"01.GIF"});
 }
 
@@ -84,7 +85,7 @@ TEST(BmpFile, UnwritablePlacesFailWithoutLeavingFiles) {
     std::filesystem::create_directory(dir.path("folder"));
     EXPECT_THROW(writeBmpFile(patterned(5, 5), dir.path(c.target)), LoadError);
     EXPECT_EQ(namesIn(dir.root()), (std::set<std::string>{"old.bmp", "file", "folder"}));
-    EXPECT_EQ(decodePictureFile(dir.path("old.bmp"))->pixels, old.pixels);
+    EXPECT_SAME_PICTURE(*decodePictureFile(dir.path("old.bmp")), old);
   }
 }
 
@@ -98,14 +99,14 @@ TEST(BmpFile, AWriteCutShortKeepsTheOldFile) {
   rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
   rlimit small = saved;
-  small.rlim_cur = 4096;  // far less than a 750x600 picture needs
+  small.rlim_cur = 4096;                                       // far less than a 750x600 picture needs
   const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   EXPECT_THROW(writeBmpFile(patterned(750, 600), path), LoadError);
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
 
-  EXPECT_EQ(decodePictureFile(path)->pixels, old.pixels);
+  EXPECT_SAME_PICTURE(*decodePictureFile(path), old);
   EXPECT_EQ(namesIn(dir.root()), std::set<std::string>{"01.GIF"});
 }
 

@@ -106,7 +106,8 @@ TEST_F(EffectsOnTheMixer, FilesThatCannotBePlayedGiveTheDefaultSound) {
 TEST_F(EffectsOnTheMixer, ABadFileGivesTheDefaultSoundUntilTheGoodOneIsBack) {
   constexpr int kFrames = test::kMixRate / 20;
   test::FileVersions wav{test::levelWav(1000, kFrames), test::levelWav(1000, kFrames), test::oneNoteMidi()};
-  for (std::size_t at : {7, 43}) wav.hugeDeclaredSize[at] = 0x7F;  // the high bytes of the RIFF's and the sound's lengths
+  for (std::size_t at : {7, 43})
+    wav.hugeDeclaredSize[at] = 0x7F;  // the high bytes of the RIFF's and the sound's lengths
   const Samples ding = heardOf(dir.path("missing.wav"));
   const std::string path = dir.path("sound.wav");
   for (const auto& bad : test::kBadFiles) {

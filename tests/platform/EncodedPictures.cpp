@@ -1,11 +1,11 @@
 #include "EncodedPictures.h"
 
 // jpeglib.h needs size_t and FILE declared before it.
+#include <jpeglib.h>
+#include <png.h>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
-#include <png.h>
 
 #include <algorithm>
 #include <map>

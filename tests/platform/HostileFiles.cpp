@@ -75,8 +75,8 @@ Bytes jpegScanBomb(std::size_t size) {
 }
 
 Bytes gifOfClearCodes(std::size_t clearCodes) {
-  Bytes out{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255,  // two colours
-            0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0x00, 2};
+  Bytes out{'G',  'I', 'F', '8', '9', 'a', 1, 0, 1, 0,    0x80, 0, 0, 0, 0, 0, 255, 255, 255,  // two colours
+            0x2C, 0,   0,   0,   0,   1,   0, 1, 0, 0x00, 2};
   // Codes of three bits: clear (4) again and again, pixel 1, end (5).
   std::vector<unsigned> codes(clearCodes, 4);
   codes.insert(codes.end(), {1, 5});

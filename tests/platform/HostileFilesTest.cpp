@@ -117,8 +117,9 @@ Bytes jpegWithStrayBytes() {
 
 TEST(HostileFiles, LibrariesNeverWriteToStandardError) {
   const Bytes files[] = {
-      test::gifWithBadCodeStream(), withColourTable(test::gifWithBadCodeStream()), test::pngWithChunkPastTheEnd(),
-      pngWithBrokenTextChunk(),     jpegWithStrayBytes(),
+      test::gifWithBadCodeStream(),   withColourTable(test::gifWithBadCodeStream()),
+      test::pngWithChunkPastTheEnd(), pngWithBrokenTextChunk(),
+      jpegWithStrayBytes(),
   };
   StandardErrorCapture capture;
   for (const Bytes& bytes : files) {

@@ -16,8 +16,12 @@ using test::Bytes;
 constexpr std::uint16_t kTicksPerBeat = 480;
 
 Bytes tempo(std::uint32_t microsPerBeat) {
-  return {0xFF, 0x51, 0x03, static_cast<unsigned char>(microsPerBeat >> 16),
-          static_cast<unsigned char>(microsPerBeat >> 8), static_cast<unsigned char>(microsPerBeat)};
+  return {0xFF,
+          0x51,
+          0x03,
+          static_cast<unsigned char>(microsPerBeat >> 16),
+          static_cast<unsigned char>(microsPerBeat >> 8),
+          static_cast<unsigned char>(microsPerBeat)};
 }
 
 Bytes& operator+=(Bytes& a, const Bytes& b) {
@@ -71,12 +75,12 @@ TEST(MidiFile, SkipsWhatTheSynthesiserDoesNotNeed) {
   // An unknown chunk before the track; system exclusive, a text and a long
   // header; and a track that ends with its chunk instead of an end-of-track.
   Bytes file = test::midiFile(0, kTicksPerBeat, {});
-  file[7] = 8;  // header length
+  file[7] = 8;   // header length
   file[11] = 1;  // one track
   file.insert(file.begin() + 14, {0x00, 0x00});
   const Bytes unknownChunk = {'X', 'Y', 'Z', 'W', 0, 0, 0, 2, 0xAA, 0xBB};
-  const Bytes track = after(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7}) + after(0, {0xFF, 0x01, 0x02, 'h', 'i'}) +
-                      after(10, {0x90, 0x3C, 0x64});
+  const Bytes track =
+      after(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7}) + after(0, {0xFF, 0x01, 0x02, 'h', 'i'}) + after(10, {0x90, 0x3C, 0x64});
   file += unknownChunk + Bytes{'M', 'T', 'r', 'k', 0, 0, 0, static_cast<unsigned char>(track.size())} + track;
 
   const MidiSequence piece = readMidiFile(file);

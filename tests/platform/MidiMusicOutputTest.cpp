@@ -105,10 +105,7 @@ TEST_F(MusicOnTheMixer, GainScalesTheMusicLinearly) {
     double gain;
     double lowest, highest;  // the peak heard, as a share of the peak at full gain
   } cases[] = {
-      {0.25, 0.2, 0.3},
-      {-1.0, 0.0, 0.0},
-      {7.0, 0.9, 1.1},
-      {std::numeric_limits<double>::quiet_NaN(), 0.0, 0.0},
+      {0.25, 0.2, 0.3}, {-1.0, 0.0, 0.0}, {7.0, 0.9, 1.1}, {std::numeric_limits<double>::quiet_NaN(), 0.0, 0.0},
       {0.0, 0.0, 0.0},
   };
   for (const auto& level : cases) {

@@ -91,7 +91,6 @@ int peak(const Samples& samples) {
   return loudest;
 }
 
-
 int soundsIn(const Samples& samples, int threshold) {
   int sounds = 0;
   std::size_t quiet = kQuietFrames;  // before the first sample counts as quiet

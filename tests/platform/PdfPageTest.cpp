@@ -51,9 +51,7 @@ TEST(PdfPage, LandscapeSheetWithThePictureAtThePrintableCorner) {
   }
 }
 
-TEST(PdfPage, NoPictureIsAFailingLoad) {
-  EXPECT_THROW(landscapePdfPage(Picture(), kA4Paper), LoadError);
-}
+TEST(PdfPage, NoPictureIsAFailingLoad) { EXPECT_THROW(landscapePdfPage(Picture(), kA4Paper), LoadError); }
 
 }  // namespace
 }  // namespace vellumo

@@ -16,8 +16,8 @@
 #include <cstring>
 #include <optional>
 
-#include "PrintedPage.h"
 #include "PrintServer.h"
+#include "PrintedPage.h"
 #include "TestFiles.h"
 #include "platform/LoadError.h"
 #include "platform/PrintJob.h"

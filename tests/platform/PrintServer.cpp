@@ -89,6 +89,8 @@ std::string PrintServer::start() {
   for (const char* folder : {"spool", "tmp", "cache", "state"}) std::filesystem::create_directory(dir_.path(folder));
   // Everything the scheduler would otherwise keep in system folders stays
   // here, so the machine's own print system is neither used nor disturbed.
+  // One setting to a line.
+  // clang-format off
   writeText(dir_.path("cups-files.conf"), "FileDevice Yes\n"
                                           "ServerRoot " + root + "\n"
                                           "StateDir " + dir_.path("state") + "\n"
@@ -99,20 +101,23 @@ std::string PrintServer::start() {
                                           "ErrorLog " + dir_.path("error_log") + "\n"
                                           "AccessLog " + dir_.path("access_log") + "\n"
                                           "PageLog " + dir_.path("page_log") + "\n");
+  // clang-format on
   // Anyone may do anything: the test adds and changes printers whether it
   // runs as root or as an ordinary user.
-  writeText(dir_.path("cupsd.conf"), "Listen " + socketPath() + "\n"
-                                     "LogLevel warn\n"
-                                     "Browsing No\n"
-                                     "DefaultShared No\n"
-                                     "WebInterface No\n"
-                                     "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                     "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
+  writeText(dir_.path("cupsd.conf"),
+            "Listen " + socketPath() +
+                "\n"
+                "LogLevel warn\n"
+                "Browsing No\n"
+                "DefaultShared No\n"
+                "WebInterface No\n"
+                "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
   std::filesystem::copy_file(kPassThroughPpd, dir_.path("passthru.ppd"),
                              std::filesystem::copy_options::overwrite_existing);
 
-  pid_ = spawnQuietly(
-      {findProgram("cupsd"), "-f", "-c", dir_.path("cupsd.conf"), "-s", dir_.path("cups-files.conf")}, {});
+  pid_ =
+      spawnQuietly({findProgram("cupsd"), "-f", "-c", dir_.path("cupsd.conf"), "-s", dir_.path("cups-files.conf")}, {});
   if (pid_ < 0) return "cupsd could not be started";
   const auto deadline = std::chrono::steady_clock::now() + kStartLimit;
   while (!acceptsConnections(socketPath())) {

@@ -62,8 +62,8 @@ TEST_F(SdlDesktopWithoutScreen, KeyboardLockHandles) {
 
 TEST_F(SdlDesktopWithoutScreen, PointersFromFilesKeepTheirHotSpot) {
   // This driver cannot show pointers: the shapes are still made, not refused.
-  const PointerShapePtr cursor = desktop->pointerFromBytes(
-      test::iconFile(true, {test::IconImage{.side = 32, .hotSpotX = 12, .hotSpotY = 1}}));
+  const PointerShapePtr cursor =
+      desktop->pointerFromBytes(test::iconFile(true, {test::IconImage{.side = 32, .hotSpotX = 12, .hotSpotY = 1}}));
   EXPECT_EQ(cursor->hotSpotX, 12);
   EXPECT_EQ(cursor->hotSpotY, 1);
   desktop->setPointer(cursor);

@@ -183,10 +183,14 @@ TEST_F(SdlDesktopOnX11, KeyboardLockHoldsOnWhicheverWindowIsShown) {
 
   xdotool("keydown alt key Tab keyup alt keydown ctrl key p keyup ctrl");
   const std::vector<Key> expected{
-      {Kind::KeyDown, 164, kAltDownFlag, kAltMask}, {Kind::KeyDown, 9, kAltDownFlag, kAltMask},
-      {Kind::KeyUp, 9, kAltDownFlag, kAltMask},     {Kind::KeyUp, 164, 0, 0},
-      {Kind::KeyDown, 162, 0, kCtrlMask},           {Kind::KeyDown, 80, 0, kCtrlMask},
-      {Kind::KeyUp, 80, 0, kCtrlMask},              {Kind::KeyUp, 162, 0, 0},
+      {Kind::KeyDown, 164, kAltDownFlag, kAltMask},
+      {Kind::KeyDown, 9, kAltDownFlag, kAltMask},
+      {Kind::KeyUp, 9, kAltDownFlag, kAltMask},
+      {Kind::KeyUp, 164, 0, 0},
+      {Kind::KeyDown, 162, 0, kCtrlMask},
+      {Kind::KeyDown, 80, 0, kCtrlMask},
+      {Kind::KeyUp, 80, 0, kCtrlMask},
+      {Kind::KeyUp, 162, 0, 0},
   };
   EXPECT_EQ(keysOf(settle()), expected);
 

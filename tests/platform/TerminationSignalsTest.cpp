@@ -25,7 +25,9 @@ TEST(TerminationSignals, EachSignalBecomesACall) {
 
 TEST(TerminationSignals, PreviousHandlersComeBack) {
   std::signal(SIGHUP, SIG_IGN);
-  { TerminationSignalWatcher watcher([] {}); }
+  {
+    TerminationSignalWatcher watcher([] {});
+  }
   struct sigaction now {};
   ::sigaction(SIGHUP, nullptr, &now);
   EXPECT_EQ(now.sa_handler, SIG_IGN);

@@ -79,7 +79,8 @@ TEST(WavScreening, RefusesWhatIsNotWholeKnownOrShort) {
       {"nine channels", shapedWav({.channels = 9, .dataBytes = 3600})},
       {"no sample rate", shapedWav({.rate = 0})},
       {"a sample rate that makes a second last hours", shapedWav({.rate = 7})},
-      {"a little longer than the longest sound", shapedWav({.channels = 1, .rate = 1000, .bits = 8, .dataBytes = 20'001})},
+      {"a little longer than the longest sound",
+       shapedWav({.channels = 1, .rate = 1000, .bits = 8, .dataBytes = 20'001})},
   };
   for (const auto& file : refused) {
     SCOPED_TRACE(file.what);

@@ -22,8 +22,8 @@ bool XvfbServer::start() {
     // -displayfd: the server picks a free display and writes its number there
     // once it accepts connections. -noreset: without it the server restarts
     // whenever its last client leaves, refusing connections meanwhile.
-    ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-             "-noreset", static_cast<char*>(nullptr));
+    ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset",
+             static_cast<char*>(nullptr));
     std::_Exit(127);
   }
   ::close(ready[1]);

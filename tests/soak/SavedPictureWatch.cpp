@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     if (!wrong.empty() && torn++ == 0) std::fprintf(stderr, "torn %s: %s\n", argv[1], wrong.c_str());
     ::usleep(1000);
   }
-  std::printf("checks %llu torn %llu\n", static_cast<unsigned long long>(checks), static_cast<unsigned long long>(torn));
+  std::printf("checks %llu torn %llu\n", static_cast<unsigned long long>(checks),
+              static_cast<unsigned long long>(torn));
   return torn == 0 ? 0 : 1;
 }

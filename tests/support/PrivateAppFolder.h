@@ -12,8 +12,7 @@ namespace vellumo::test {
 class PrivateAppFolder {
  public:
   explicit PrivateAppFolder(const std::string& name)
-      : folder_((std::filesystem::temp_directory_path() /
-                 ("vellumo-" + name + "-" + std::to_string(::getpid())))
+      : folder_((std::filesystem::temp_directory_path() / ("vellumo-" + name + "-" + std::to_string(::getpid())))
                     .string()) {
     std::filesystem::remove_all(folder_);
     std::filesystem::copy(VELLUMO_APP_DIR, folder_, std::filesystem::copy_options::recursive);

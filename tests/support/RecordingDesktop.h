@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/Desktop.h"
-#include "platform/LoadError.h"
 #include "platform/BmpFile.h"
+#include "platform/Desktop.h"
 #include "platform/FileBytes.h"
+#include "platform/LoadError.h"
 #include "platform/MusicPiece.h"
 #include "platform/PictureDecoder.h"
 #include "platform/PointerDecoder.h"
@@ -27,16 +27,16 @@ struct ProcessEnded {
 
 class RecordingDesktop : public Desktop {
  public:
-  std::vector<std::string> calls;       // one line per side effect, in order
-  std::vector<double> callTimes;        // the virtual clock at each of them
+  std::vector<std::string> calls;        // one line per side effect, in order
+  std::vector<double> callTimes;         // the virtual clock at each of them
   std::vector<std::string> sizeQueries;  // every path whose size was asked
-  double clock = 0;                     // seconds on the virtual monotonic clock
-  int waits = 0;                        // how often the program blocked for events
+  double clock = 0;                      // seconds on the virtual monotonic clock
+  int waits = 0;                         // how often the program blocked for events
   bool displayModeFails = false;
   bool musicOutputFails = false;
   bool saveFails = false;
   std::vector<Picture> printed;
-  double pieceSeconds = 90;   // how long a played piece lasts on the virtual clock
+  double pieceSeconds = 90;  // how long a played piece lasts on the virtual clock
   double playingUntil = 0;
   std::uint32_t lockHandle = 7;
 
@@ -48,9 +48,7 @@ class RecordingDesktop : public Desktop {
   std::deque<Scripted> script;
 
   PicturePtr loadPicture(const std::string& path) override { return decodePictureFile(path); }
-  PicturePtr decodePicture(std::span<const unsigned char> bytes) override {
-    return decodePictureBytes(bytes);
-  }
+  PicturePtr decodePicture(std::span<const unsigned char> bytes) override { return decodePictureBytes(bytes); }
   std::int64_t fileSize(const std::string& path) override {
     sizeQueries.push_back(path);
     return fileSizeOf(path);
@@ -92,12 +90,9 @@ class RecordingDesktop : public Desktop {
     record("installKeyboardLock");
     return lockHandle;
   }
-  void removeKeyboardLock(std::uint32_t handle) override {
-    record("removeKeyboardLock " + std::to_string(handle));
-  }
+  void removeKeyboardLock(std::uint32_t handle) override { record("removeKeyboardLock " + std::to_string(handle)); }
   void setExclusiveDisplayMode(int w, int h, int bpp) override {
-    record("setExclusiveDisplayMode " + std::to_string(w) + "x" + std::to_string(h) + "x" +
-                    std::to_string(bpp));
+    record("setExclusiveDisplayMode " + std::to_string(w) + "x" + std::to_string(h) + "x" + std::to_string(bpp));
     if (displayModeFails) throw LoadError("no such mode");
   }
   void restoreDisplayMode() override { record("restoreDisplayMode"); }

@@ -1,12 +1,12 @@
-#include "app/ColoringBasic.h"
+#include "core/ColoringBasic.h"
 
-#include "app/EventLoop.h"
+#include "core/EventLoop.h"
 
 namespace vellumo {
 
 bool KeyboardHookSwallows(std::uint32_t vkCode, std::uint32_t flags) {
-  return (flags & LLKHF_ALTDOWN) != 0 || vkCode == VK_LWIN || vkCode == VK_RWIN ||
-         vkCode == VK_APPS || vkCode == VK_MENU || vkCode == VK_SHIFT;
+  return (flags & LLKHF_ALTDOWN) != 0 || vkCode == VK_LWIN || vkCode == VK_RWIN || vkCode == VK_APPS ||
+         vkCode == VK_MENU || vkCode == VK_SHIFT;
 }
 
 void WaitThreeSeconds(Desktop& desktop, EventLoop& loop) {

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "screens/Elements.h"
+#include "core/Elements.h"
 
 namespace vellumo {
 

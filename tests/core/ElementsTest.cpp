@@ -1,4 +1,4 @@
-#include "screens/Elements.h"
+#include "core/Elements.h"
 
 #include <gtest/gtest.h>
 

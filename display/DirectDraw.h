@@ -1,9 +1,9 @@
 #pragma once
 // The program's multimedia services, display side: a small object model
 // through which start-up takes the screen in exclusive full screen at
-// 1024x768x32 and shut-down gives it back. DirectX7 also makes the music
-// objects (DirectMusic.h). It stands on the desktop's display
-// operations; every call that cannot do its work throws LoadError.
+// 1024x768x32 and shut-down gives it back. DirectX7 (core/DirectX7.h) makes
+// it. It stands on the desktop's display operations; every call that cannot
+// do its work throws LoadError.
 
 #include <cstdint>
 #include <memory>
@@ -12,8 +12,6 @@
 namespace vellumo {
 
 class Desktop;
-class DirectMusicLoader;
-class DirectMusicPerformance;
 
 // Cooperative-level flags.
 constexpr std::int32_t DDSCL_FULLSCREEN = 1;
@@ -45,18 +43,6 @@ class DirectDraw7 {
  private:
   Desktop& desktop_;
   bool exclusive_ = false;
-};
-
-class DirectX7 {
- public:
-  explicit DirectX7(Desktop& desktop) : desktop_(desktop) {}
-  // An empty driver name means the default display driver, the only one there is.
-  std::shared_ptr<DirectDraw7> DirectDrawCreate(std::string_view driver);
-  std::shared_ptr<DirectMusicLoader> DirectMusicLoaderCreate();
-  std::shared_ptr<DirectMusicPerformance> DirectMusicPerformanceCreate();
-
- private:
-  Desktop& desktop_;
 };
 
 }  // namespace vellumo

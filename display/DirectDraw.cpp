@@ -1,14 +1,13 @@
-#include "audio/DirectDraw.h"
+#include "display/DirectDraw.h"
 
-#include "audio/DirectMusic.h"
+#include "core/DirectX7.h"
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"
 
 namespace vellumo {
 
 void DirectDraw7::SetCooperativeLevel(std::int32_t flags) {
-  if (flags != (DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE))
-    throw LoadError("only exclusive full screen is supported");
+  if (flags != (DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE)) throw LoadError("only exclusive full screen is supported");
   exclusive_ = true;
 }
 
@@ -30,14 +29,6 @@ void DirectDraw7::RestoreDisplayMode() { desktop_.restoreDisplayMode(); }
 std::shared_ptr<DirectDraw7> DirectX7::DirectDrawCreate(std::string_view driver) {
   if (!driver.empty()) throw LoadError("unknown display driver");
   return std::make_shared<DirectDraw7>(desktop_);
-}
-
-std::shared_ptr<DirectMusicLoader> DirectX7::DirectMusicLoaderCreate() {
-  return std::make_shared<DirectMusicLoader>(desktop_);
-}
-
-std::shared_ptr<DirectMusicPerformance> DirectX7::DirectMusicPerformanceCreate() {
-  return std::make_shared<DirectMusicPerformance>(desktop_);
 }
 
 }  // namespace vellumo

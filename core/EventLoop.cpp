@@ -1,4 +1,4 @@
-#include "app/EventLoop.h"
+#include "core/EventLoop.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,8 +1,8 @@
-#include "canvas/Canvas.h"
+#include "core/Canvas.h"
 
 #include <algorithm>
 
-#include "screens/Elements.h"
+#include "core/Elements.h"
 
 namespace vellumo {
 

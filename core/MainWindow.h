@@ -1,17 +1,17 @@
 #pragma once
 // What every handler of the main window works with: the desktop, the state,
-// the elements, the canvas and the asset pictures. Handlers of every
-// subsystem take it and call each other's procedures directly.
+// the elements, the canvas and the asset pictures. The handlers of every
+// subsystem take it, and call the procedures of the layers below directly.
 
 #include <functional>
 #include <string>
 #include <string_view>
 
-#include "app/AppState.h"
-#include "app/PictureCache.h"
+#include "core/AppState.h"
+#include "core/Elements.h"
+#include "core/PictureCache.h"
 #include "platform/Desktop.h"
 #include "platform/LoadError.h"
-#include "screens/Elements.h"
 
 namespace vellumo {
 
@@ -34,9 +34,7 @@ struct MainWindow {
 
   // The path of an asset: the asset root and a relative path beginning with
   // a separator, joined as they stand.
-  std::string assetPath(std::string_view relativePath) const {
-    return state.AssetRoot + std::string(relativePath);
-  }
+  std::string assetPath(std::string_view relativePath) const { return state.AssetRoot + std::string(relativePath); }
   // The picture of an asset file. Throws LoadError.
   PicturePtr picture(std::string_view relativePath) { return pictures.load(assetPath(relativePath)); }
   // Load an asset picture into an element. Throws LoadError.

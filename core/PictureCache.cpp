@@ -1,4 +1,4 @@
-#include "app/PictureCache.h"
+#include "core/PictureCache.h"
 
 #include "platform/Desktop.h"
 

@@ -7,9 +7,9 @@
 #include <optional>
 #include <utility>
 
+#include "core/Layout.h"
 #include "platform/Desktop.h"
 #include "platform/Picture.h"
-#include "screens/Layout.h"
 
 namespace vellumo {
 

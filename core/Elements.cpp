@@ -1,4 +1,4 @@
-#include "screens/Elements.h"
+#include "core/Elements.h"
 
 #include <algorithm>
 #include <cstring>
@@ -37,8 +37,7 @@ std::optional<ElementId> Elements::topmostShownAt(int x, int y) const {
   for (int i = 0; i < kElementCount; ++i) {
     const State& s = states_[i];
     const ElementLayout& l = kLayout[i];
-    if (s.shown && l.isPicture && x >= s.left && x < s.left + l.width && y >= s.top &&
-        y < s.top + l.height)
+    if (s.shown && l.isPicture && x >= s.left && x < s.left + l.width && y >= s.top && y < s.top + l.height)
       return static_cast<ElementId>(i);
   }
   return std::nullopt;
@@ -56,8 +55,7 @@ void blit(Picture& frame, const Picture& source, int left, int top, int width, i
   if (x0 >= x1 || y0 >= y1) return;
   const auto rowBytes = static_cast<std::size_t>(x1 - x0) * sizeof(Colour);
   for (int y = y0; y < y1; ++y)
-    std::memcpy(&frame.at(x0, y),
-                source.pixels.data() + static_cast<std::size_t>(y - top) * source.width + (x0 - left),
+    std::memcpy(&frame.at(x0, y), source.pixels.data() + static_cast<std::size_t>(y - top) * source.width + (x0 - left),
                 rowBytes);
 }
 

@@ -1,4 +1,4 @@
-#include "app/SavedPictureRoot.h"
+#include "canvas/SavedPictureRoot.h"
 
 #include <unistd.h>
 

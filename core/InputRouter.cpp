@@ -1,4 +1,4 @@
-#include "screens/InputRouter.h"
+#include "core/InputRouter.h"
 
 namespace vellumo {
 
