@@ -11,7 +11,10 @@
 // SDL drops its own core grab on every focus change; a device grab is not
 // touched by that, and it is renewed on a short timer and whenever a window
 // changes, so a grab that was refused or lost comes back by itself. On the
-// other platforms SDL's own keyboard grab is set on every program window.
+// other platforms SDL's own keyboard grab is set on every program window; on
+// Wayland that asks the compositor to keep its shortcuts off the program's
+// surface (the keyboard-shortcuts-inhibit protocol), which holds only while
+// that surface has the keyboard focus.
 
 #include <SDL.h>
 
@@ -31,6 +34,10 @@ class KeyboardLockKeeper {
 
   void setOn(bool on);
   bool isOn() const { return on_; }
+  // SDL's own grab (a Wayland compositor's shortcut inhibitor) holds only
+  // for the program window that has the keyboard focus; the X11 grab holds
+  // whichever window has it.
+  bool holdsOnlyWithFocus() const { return !x11_; }
 
   // A program window is about to be hidden: the keyboard moves off it first,
   // so the hiding cannot let go of it even for a moment.
