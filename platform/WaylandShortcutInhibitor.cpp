@@ -4,6 +4,7 @@
 #include <wayland-client.h>
 
 #include <cstring>
+#include <optional>
 
 #include "keyboard-shortcuts-inhibit-unstable-v1-client-protocol.h"
 
@@ -29,23 +30,21 @@ void announce(void* data, wl_registry* registry, uint32_t name, const char* inte
 void withdraw(void*, wl_registry*, uint32_t) {}
 const wl_registry_listener kRegistryListener{announce, withdraw};
 
-wl_surface* surfaceOf(SDL_Window* window) {
+std::optional<SDL_SysWMinfo> waylandInfoOf(SDL_Window* window) {
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
   if (window == nullptr || SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_WAYLAND)
-    return nullptr;
-  return info.info.wl.surface;
+    return std::nullopt;
+  return info;
 }
 
 }  // namespace
 
 std::unique_ptr<WaylandShortcutInhibitor> WaylandShortcutInhibitor::forDisplayOf(SDL_Window* window) {
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (window == nullptr || SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_WAYLAND)
-    return nullptr;
+  const std::optional<SDL_SysWMinfo> info = waylandInfoOf(window);
+  if (!info) return nullptr;
   std::unique_ptr<WaylandShortcutInhibitor> inhibitor(new WaylandShortcutInhibitor);
-  inhibitor->display_ = info.info.wl.display;
+  inhibitor->display_ = info->info.wl.display;
   inhibitor->queue_ = wl_display_create_queue(inhibitor->display_);
   wl_registry* registry = wl_display_get_registry(inhibitor->display_);
   wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(registry), inhibitor->queue_);
@@ -70,9 +69,10 @@ WaylandShortcutInhibitor::~WaylandShortcutInhibitor() {
 void WaylandShortcutInhibitor::set(SDL_Window* window, bool inhibited) {
   const auto held = inhibitors_.find(window);
   if (inhibited && held == inhibitors_.end()) {
-    wl_surface* surface = surfaceOf(window);
-    if (surface == nullptr) return;
-    inhibitors_[window] = zwp_keyboard_shortcuts_inhibit_manager_v1_inhibit_shortcuts(manager_, surface, seat_);
+    const std::optional<SDL_SysWMinfo> info = waylandInfoOf(window);
+    if (!info) return;
+    inhibitors_[window] =
+        zwp_keyboard_shortcuts_inhibit_manager_v1_inhibit_shortcuts(manager_, info->info.wl.surface, seat_);
   } else if (!inhibited && held != inhibitors_.end()) {
     zwp_keyboard_shortcuts_inhibitor_v1_destroy(held->second);
     inhibitors_.erase(held);
