@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/ScreenConfiguration.h"
+#include "platform/VideoDriverChoice.h"
 
 namespace vellumo {
 
@@ -65,6 +66,9 @@ bool waitReady(int link) {
 }  // namespace
 
 DisplayModeGuardian DisplayModeGuardian::start(const std::string& program) {
+  // Wayland lets no program change the display mode: there is nothing to
+  // give back, and no reason to wake XWayland for it.
+  if (prefersWayland()) return {};
   if (::access(program.c_str(), X_OK) != 0) return {};
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) return {};

@@ -26,7 +26,8 @@ class DisplayModeGuardian {
   DisplayModeGuardian() = default;
   // Runs `program` (the guardian executable) detached from this process and
   // waits briefly until it has read the desktop's mode. Without that program,
-  // or a display it can read, there is no guardian and the program runs on.
+  // or a display it can read, or when the program shows itself on Wayland,
+  // there is no guardian and the program runs on.
   static DisplayModeGuardian start(const std::string& program);
 
   DisplayModeGuardian(DisplayModeGuardian&& other) noexcept;

@@ -106,6 +106,7 @@ struct KeyboardLockKeeper::X11Grab {
 
 KeyboardLockKeeper::KeyboardLockKeeper(SDL_Window* mainWindow) : main_(mainWindow) {
   const std::optional<SDL_SysWMinfo> info = systemWindowInfo(mainWindow);
+  if (info && info->subsystem == SDL_SYSWM_WAYLAND) wayland_ = WaylandShortcutInhibitor::forDisplayOf(mainWindow);
   if (!info || info->subsystem != SDL_SYSWM_X11) return;
   x11_ = std::make_unique<X11Grab>();
   x11_->display = info->info.x11.display;
@@ -119,12 +120,12 @@ KeyboardLockKeeper::~KeyboardLockKeeper() {
 
 void KeyboardLockKeeper::addSplash(SDL_Window* splash) {
   splash_ = splash;
-  if (!x11_) applySdlGrab(on_);
+  if (!x11_) applyLock(on_);
 }
 
 void KeyboardLockKeeper::setOn(bool on) {
   on_ = on;
-  if (!x11_) return applySdlGrab(on);
+  if (!x11_) return applyLock(on);
   keep(true);
 }
 
@@ -158,6 +159,12 @@ void KeyboardLockKeeper::keep(bool windowsChanged) {
     }
   }
   x11_->grabOn(x11_->root);
+}
+
+void KeyboardLockKeeper::applyLock(bool on) {
+  if (!wayland_) return applySdlGrab(on);
+  wayland_->set(main_, on);
+  if (splash_ != nullptr) wayland_->set(splash_, on);
 }
 
 void KeyboardLockKeeper::applySdlGrab(bool on) {

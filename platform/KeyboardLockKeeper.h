@@ -11,11 +11,16 @@
 // SDL drops its own core grab on every focus change; a device grab is not
 // touched by that, and it is renewed on a short timer and whenever a window
 // changes, so a grab that was refused or lost comes back by itself. On the
-// other platforms SDL's own keyboard grab is set on every program window.
+// other platforms SDL's own keyboard grab is set on every program window. On
+// Wayland the compositor is asked to keep its shortcuts off every program
+// window from the moment it exists (WaylandShortcutInhibitor), which holds
+// while one of them has the keyboard focus.
 
 #include <SDL.h>
 
 #include <memory>
+
+#include "platform/WaylandShortcutInhibitor.h"
 
 namespace vellumo {
 
@@ -31,6 +36,10 @@ class KeyboardLockKeeper {
 
   void setOn(bool on);
   bool isOn() const { return on_; }
+  // SDL's own grab and a Wayland compositor's shortcut inhibitor hold only
+  // while a program window has the keyboard focus; the X11 grab holds
+  // whichever window has it.
+  bool holdsOnlyWithFocus() const { return !x11_; }
 
   // A program window is about to be hidden: the keyboard moves off it first,
   // so the hiding cannot let go of it even for a moment.
@@ -47,6 +56,9 @@ class KeyboardLockKeeper {
  private:
   struct X11Grab;
 
+  // Every program window, as far as it exists.
+  void applyLock(bool on);
+
   bool wanted() const;
   void applySdlGrab(bool on);
 
@@ -54,6 +66,7 @@ class KeyboardLockKeeper {
   SDL_Window* splash_ = nullptr;
   bool on_ = false;
   std::unique_ptr<X11Grab> x11_;  // nothing when the display is not X11
+  std::unique_ptr<WaylandShortcutInhibitor> wayland_;  // nothing when it is not Wayland
   Uint64 nextRenewalMs_ = 0;
 };
 

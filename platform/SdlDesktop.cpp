@@ -22,6 +22,7 @@
 #include "platform/PrintJob.h"
 #include "platform/SdlSurface.h"
 #include "platform/TerminationSignals.h"
+#include "platform/VideoDriverChoice.h"
 #include "platform/WindowPainting.h"
 
 namespace vellumo {
@@ -38,6 +39,8 @@ constexpr Colour kWindowBackground = rgb(240, 240, 240);
 // No caller waits this long; a larger timeout is cut to it.
 constexpr double kLongestWaitSeconds = 24 * 60 * 60;
 constexpr int kLockedWaitSliceMs = static_cast<int>(KeyboardLockKeeper::kRenewSeconds * 1000);
+// How long a hidden splash may stay up for the main window to take the keyboard.
+constexpr Uint64 kSplashHandOverMs = 2000;
 
 // SDL's video, started for as long as the desktop or any pointer it made
 // lives: a cursor must be freed while SDL still knows it.
@@ -53,12 +56,14 @@ class SdlVideo {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     // The click that brings the window forward is a click like any other.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    // Frames are drawn in software into the window's own buffer (shared
-    // memory on X11); going through an OpenGL texture instead costs far more
-    // where there is no graphics card, as on a test server.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // Closing a window is reported once, as that window's close.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    const std::string drivers = videoDriversToTry(SDL_getenv("SDL_VIDEODRIVER"), SDL_getenv("WAYLAND_DISPLAY"));
+    if (!drivers.empty()) SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+    // Wayland has no display modes to switch: SDL would otherwise list
+    // made-up ones and report a switch that only scales the window. The
+    // display then shows its own mode, which the main window covers.
+    SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_MODE_EMULATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       throw DisplayUnavailable(std::string("no display: ") + SDL_GetError());
     }
@@ -71,6 +76,11 @@ class SdlVideo {
       SDL_QuitSubSystem(SDL_INIT_VIDEO);
       throw DisplayUnavailable("neither an X11 nor a Wayland display was found (DISPLAY is not set?)");
     }
+    // Frames are drawn in software into the window's own buffer (shared
+    // memory on X11); going through an OpenGL texture instead costs far more
+    // where there is no graphics card, as on a test server. SDL's Wayland
+    // windows have no such buffer: there frames can only go through a texture.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, driver == "wayland" ? "1" : "0");
     // Keys are all the program reads; no input method should get in between.
     SDL_StopTextInput();
   }
@@ -147,11 +157,17 @@ class SdlDesktop final : public Desktop {
   }
   void hideSplash() override {
     if (!splashWindow_) return;
-    keyboardLock_.beforeHiding(splashWindow_.get());
-    SDL_HideWindow(splashWindow_.get());
-    keyboardLock_.keep(true);
     splashShown_ = false;
     showPointer(*mainPointer_);
+    // Where the lock holds only for the window with the keyboard focus (a
+    // Wayland compositor's shortcut inhibitor), hiding the splash first
+    // would leave no such window until the main window has been drawn and
+    // focused: the splash stays up, under the main window, until then.
+    if (keyboardLock_.holdsOnlyWithFocus() && keyboardLock_.isOn() && !hasFocus(mainWindow_.get())) {
+      splashHideDeadlineMs_ = SDL_GetTicks64() + kSplashHandOverMs;
+      return;
+    }
+    hideSplashWindow();
   }
 
   void setMainWindowLook(const std::string& caption, const Picture& icon) override {
@@ -238,6 +254,7 @@ class SdlDesktop final : public Desktop {
     const Clock::time_point deadline =
         Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(bounded));
     for (;;) {
+      finishSplashHandOver(nullptr);
       keyboardLock_.keep(false);
       const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
       const int milliseconds = left.count() > 0 ? static_cast<int>(left.count()) : 0;
@@ -296,6 +313,25 @@ class SdlDesktop final : public Desktop {
     if (cursor != nullptr) SDL_SetCursor(cursor);
   }
 
+  void hideSplashWindow() {
+    splashHideDeadlineMs_ = 0;
+    keyboardLock_.beforeHiding(splashWindow_.get());
+    SDL_HideWindow(splashWindow_.get());
+    keyboardLock_.keep(true);
+  }
+
+  // The splash waiting for the main window to take the keyboard goes once it
+  // has, or once the compositor has had long enough to give it.
+  void finishSplashHandOver(const SDL_Event* event) {
+    if (splashHideDeadlineMs_ == 0) return;
+    const bool mainFocused = event != nullptr && event->type == SDL_WINDOWEVENT &&
+                             event->window.event == SDL_WINDOWEVENT_FOCUS_GAINED &&
+                             event->window.windowID == SDL_GetWindowID(mainWindow_.get());
+    if (mainFocused || SDL_GetTicks64() >= splashHideDeadlineMs_) hideSplashWindow();
+  }
+
+  static bool hasFocus(SDL_Window* window) { return (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS) != 0; }
+
   void restoreWindowedLayout() {
     SDL_SetWindowSize(mainWindow_.get(), kMainWindowWidth, kMainWindowHeight);
     SDL_SetWindowPosition(mainWindow_.get(), 0, 0);
@@ -306,6 +342,7 @@ class SdlDesktop final : public Desktop {
   std::optional<InputEvent> handle(const SDL_Event& event) {
     if (event.type == SDL_WINDOWEVENT) {
       repaintAfter(event.window);
+      finishSplashHandOver(&event);
       keyboardLock_.keep(true);
     }
     std::optional<InputEvent> translated = translator_.translate(event);
@@ -348,6 +385,7 @@ class SdlDesktop final : public Desktop {
   WindowPtr splashWindow_;  // made the first time it is shown
   Picture splashPicture_;
   bool splashShown_ = false;
+  Uint64 splashHideDeadlineMs_ = 0;  // while the splash waits for the main window to take the keyboard
   InputTranslator translator_;
   bool mouseCaptured_ = false;
   FrameFit coveringFit_;  // where the frame was last shown while covering the display

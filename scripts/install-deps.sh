@@ -15,6 +15,8 @@ packages=(
   libx11-dev libxfixes-dev xvfb xdotool x11-utils imagemagick cups poppler-utils
   librsvg2-bin desktop-file-utils appstream lintian
   libxi-dev libxrandr-dev xserver-xorg-core xserver-xorg-video-dummy openbox x11-xserver-utils
+  # The keyboard lock on Wayland, and a Wayland desktop for its tests.
+  libwayland-dev wayland-protocols sway xwayland wtype grim
   # The sanitizer build and the fuzz targets: Clang with its sanitizer and
   # libFuzzer run-times, and llvm-symbolizer for readable reports.
   clang libclang-rt-14-dev llvm
