@@ -7,6 +7,8 @@
 #include <array>
 #include <optional>
 
+#include "platform/WaylandShortcutInhibitor.h"
+
 namespace vellumo {
 
 namespace {

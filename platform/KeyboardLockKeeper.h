@@ -20,9 +20,9 @@
 
 #include <memory>
 
-#include "platform/WaylandShortcutInhibitor.h"
-
 namespace vellumo {
+
+class WaylandShortcutInhibitor;
 
 class KeyboardLockKeeper {
  public:
@@ -65,7 +65,7 @@ class KeyboardLockKeeper {
   SDL_Window* main_;
   SDL_Window* splash_ = nullptr;
   bool on_ = false;
-  std::unique_ptr<X11Grab> x11_;  // nothing when the display is not X11
+  std::unique_ptr<X11Grab> x11_;                       // nothing when the display is not X11
   std::unique_ptr<WaylandShortcutInhibitor> wayland_;  // nothing when it is not Wayland
   Uint64 nextRenewalMs_ = 0;
 };

@@ -54,7 +54,8 @@ std::unique_ptr<WaylandShortcutInhibitor> WaylandShortcutInhibitor::forDisplayOf
   wl_registry_destroy(registry);
   inhibitor->seat_ = globals.seat;
   inhibitor->manager_ = globals.manager;
-  if (globals.manager == nullptr || globals.seat == nullptr) return nullptr;  // the destructor lets go of what was bound
+  if (globals.manager == nullptr || globals.seat == nullptr)
+    return nullptr;  // the destructor lets go of what was bound
   return inhibitor;
 }
 

@@ -10,9 +10,9 @@
 
 #include <wayland-client.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
 #include "virtual-pointer-unstable-v1-client-protocol.h"
 
