@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/Utf8Path.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -17,15 +19,14 @@ AppPaths derivePaths(std::string_view folder, char separator) {
 std::string executableFolder() {
   namespace fs = std::filesystem;
 #ifdef _WIN32
-  // Asked in UTF-16, so a folder of any name is reported whole; the path's
-  // narrow form is UTF-8, as every path in the program.
+  // Asked in UTF-16, so a folder of any name is reported whole.
   std::wstring name(32768, L'\0');
   name.resize(GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size())));
   const fs::path folder = fs::path(name).parent_path();
 #else
   const fs::path folder = fs::read_symlink("/proc/self/exe").parent_path();
 #endif
-  return folder.string();
+  return utf8String(folder);
 }
 
 }  // namespace vellumo
