@@ -23,11 +23,16 @@ linux_screen=$(shot linux-painting)
 kill -9 "$APP_PID" "$XVFB_PID"
 wait "$APP_PID" "$XVFB_PID" 2>/dev/null || true
 APP_PID=
+rm "$WORK/display"  # start_x waits for the new server to write its number there
 start_x
 
-# A Wine of the test's own; Wine hands addresses to xdg-open, the recording one.
+# A Wine of the test's own; Wine hands addresses to xdg-open, the recording
+# one, and prints through CUPS, here the private server of the Linux print
+# test. Its printers are read when the prefix is made.
+source "$(dirname "$0")/../e2e/print_server.sh"
+start_print_server
 export WINEPREFIX=$WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
+trap 'wineserver -k 2>/dev/null || true; stop_print_server; cleanup' EXIT
 wineboot --init >"$WORK/wineboot.log" 2>&1 || fail "no Wine prefix: $(cat "$WORK/wineboot.log")"
 
 # No space in it: Wine would quote the argument, and NSIS reads /D= unquoted.
@@ -66,12 +71,28 @@ expect_region_shows "$(shot gallery)" 54 48 131 122 "$app/PICTURE/GALERIJA1BELE_
 click_at 126 20
 wait_pixel 50 49 "255 0 0"
 
-# Ctrl+P keeps the picture in the installed folder's MY_PICTURE.
+# Ctrl+P keeps the picture in the installed folder's MY_PICTURE and prints
+# one landscape page on the default printer.
 saved=$app/MY_PICTURE/01.GIF
 xdotool key ctrl+p
 wait_for 30 test -s "$saved"
 [ "$(head -c 2 "$saved")" = BM ] || fail "the saved picture is not a BMP"
 [ "$(pixel "bmp:$saved" 20 20)" = "255 0 0" ] || fail "the saved picture is not the red page"
+printed() { [ "$(lpstat -W completed -o q 2>/dev/null | wc -l)" = 1 ] && [ -s "$cups/out.pdf" ]; }
+wait_for 60 printed
+pdfinfo "$cups/out.pdf" >"$WORK/pdfinfo"
+grep -q '^Pages: *1$' "$WORK/pdfinfo" || fail "not one page: $(cat "$WORK/pdfinfo")"
+# Wine's PostScript driver prints a landscape page turned on the upright
+# sheet: the picture's 750 pixels run up the sheet, its top-left corner at
+# the printable area's (this queue's Letter sheet keeps 18 pt on the left and
+# 36 pt at the bottom free), at 96 of its pixels an inch. Rendered at 96 dots
+# an inch, the drawing's extent shows all three.
+pdftoppm -r 96 -png -singlefile "$cups/out.pdf" "$WORK/page"
+extent=$(convert "$WORK/page.png" -fuzz 10% -format '%@' info:)  # WxH+X+Y
+read -r width height left top <<<"${extent//[x+]/ }"
+near() { (($1 - $2 <= 2 && $2 - $1 <= 2)); }
+near "$height" 750 && near "$left" 24 && near "$((top + height))" 1008 ||
+  fail "the picture is printed at ${width}x$height+$left+$top, not upright 750 high from 24,1008"
 
 # Ctrl+X and Yes: the program ends and opens the product website.
 exit_panel_showing() { [ "$(region_differs "$(shot panel)" 322 269 380 130 "$app/PICTURE/CTRLX.JPG" 10 10)" = 0 ]; }
