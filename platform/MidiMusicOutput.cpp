@@ -60,8 +60,8 @@ void MidiMusicOutput::open() {
   if (!device_->open()) throw LoadError(device_->failure());
   if (!player_) {
     const MixFormat mix = mixFormat();
-    player_ = std::make_unique<Player>(std::make_unique<SoundFontSynth>(soundFontPath_, mix.rate), mix.rate,
-                                       mix.channels);
+    player_ =
+        std::make_unique<Player>(std::make_unique<SoundFontSynth>(soundFontPath_, mix.rate), mix.rate, mix.channels);
     player_->setGain(static_cast<float>(gain_));
   }
   Mix_HookMusic(&mixMusic, static_cast<MidiSequencePlayer*>(player_.get()));

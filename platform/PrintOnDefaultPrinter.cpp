@@ -45,8 +45,8 @@ const char* noPassword(const char*, http_t*, const char*, const char*, void*) { 
 // Our own connection rather than the library's default one, whose connect
 // timeout is long; every call below goes through it.
 Connection connectToPrintServer() {
-  Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                               kConnectTimeoutMs, nullptr));
+  Connection http(
+      httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectTimeoutMs, nullptr));
   if (!http) throw printFailure(std::string("no print server at ") + cupsServer());
   httpSetTimeout(http.get(), kReplyTimeoutSeconds, nullptr, nullptr);
   return http;
@@ -101,16 +101,15 @@ void printOnDefaultPrinter(const Picture& picture) {
   if (mediaKnown) options.add(CUPS_MEDIA, media.media);
 
   int jobId = 0;
-  const ipp_status_t created = cupsCreateDestJob(http.get(), dest.get(), info.get(), &jobId, "Vellumo picture",
-                                                 options.count, options.list);
+  const ipp_status_t created =
+      cupsCreateDestJob(http.get(), dest.get(), info.get(), &jobId, "Vellumo picture", options.count, options.list);
   if (!accepted(created) || jobId == 0) throw printFailure("print job refused");
 
-  const bool sent =
-      cupsStartDestDocument(http.get(), dest.get(), info.get(), jobId, "picture", CUPS_FORMAT_PDF, options.count,
-                            options.list, 1) == HTTP_STATUS_CONTINUE &&
-      cupsWriteRequestData(http.get(), reinterpret_cast<const char*>(document.data()), document.size()) ==
-          HTTP_STATUS_CONTINUE &&
-      accepted(cupsFinishDestDocument(http.get(), dest.get(), info.get()));
+  const bool sent = cupsStartDestDocument(http.get(), dest.get(), info.get(), jobId, "picture", CUPS_FORMAT_PDF,
+                                          options.count, options.list, 1) == HTTP_STATUS_CONTINUE &&
+                    cupsWriteRequestData(http.get(), reinterpret_cast<const char*>(document.data()), document.size()) ==
+                        HTTP_STATUS_CONTINUE &&
+                    accepted(cupsFinishDestDocument(http.get(), dest.get(), info.get()));
   if (!sent) {
     const LoadError failure = printFailure("print job not sent");
     // A job left without its document would wait on the server forever.

@@ -32,9 +32,9 @@ class FileHandle {
 // Opened for reading as a file is while others may still write, rename or
 // delete it (as the save does); a folder cannot be opened this way.
 HANDLE openForReading(const std::string& path) {
-  const HANDLE file = CreateFileW(wideFromUtf8(path).c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file =
+      CreateFileW(wideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) throw systemFailure(path);
   return file;
 }

@@ -38,7 +38,8 @@ std::vector<unsigned char> landscapeSettings(std::wstring& printer) {
   const LONG size = DocumentPropertiesW(nullptr, handle, printer.data(), nullptr, nullptr, 0);
   std::vector<unsigned char> settings(size > 0 ? static_cast<std::size_t>(size) : 0);
   auto* mode = reinterpret_cast<DEVMODEW*>(settings.data());
-  const bool read = size > 0 && DocumentPropertiesW(nullptr, handle, printer.data(), mode, nullptr, DM_OUT_BUFFER) == IDOK;
+  const bool read =
+      size > 0 && DocumentPropertiesW(nullptr, handle, printer.data(), mode, nullptr, DM_OUT_BUFFER) == IDOK;
   if (read) {
     mode->dmOrientation = DMORIENT_LANDSCAPE;
     mode->dmFields |= DM_ORIENTATION;

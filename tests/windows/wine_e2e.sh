@@ -3,8 +3,9 @@
 # folder with letters outside ASCII, the installed vellumo.exe started on a
 # private X server and driven with xdotool: the splash, the painting screen
 # equal to the Linux program's, a fill in red, the gallery and back, Ctrl+P
-# saving the picture, Ctrl+X and Yes ending it with the product website
-# opened; then the uninstaller taking away what was installed.
+# saving and printing the picture, Ctrl+X and Yes ending it with the product
+# website opened, the end of the session closing it too; then the
+# uninstaller taking away what was installed.
 # Usage: wine_e2e.sh BUILD_WINDOWS_DIR LINUX_APP_DIR
 set -euo pipefail
 windows=$(cd "${1:?the Windows build folder}" && pwd)
@@ -103,6 +104,16 @@ click_at 420 433
 wait_app_exit 30
 [ "$APP_STATUS" = 0 ] || fail "the program ended with status $APP_STATUS"
 wait_for 20 grep -qx 'https://vellumo.orvenko.example/' "$WORK/opened-urls"
+
+# The end of the session closes it the way a window close does: the program
+# ends by itself, and opens the website as it leaves.
+start_app "$app"
+wait_painting_screen "$app"
+wineboot --end-session
+wait_app_exit 30
+[ "$APP_STATUS" = 0 ] || fail "the end of the session ended the program with status $APP_STATUS"
+opened_twice() { [ "$(grep -cx 'https://vellumo.orvenko.example/' "$WORK/opened-urls")" = 2 ]; }
+wait_for 20 opened_twice
 
 # The uninstaller runs from a copy of itself and returns at once: what it
 # removes is waited for. The printed picture stays, in its folder.
