@@ -60,6 +60,11 @@ painting_screen_settled
 differing=$(region_differs "$(shot windows-painting)" 0 0 1024 768 "$linux_screen")
 [ "$differing" = 0 ] || fail "the painting screen differs from the Linux one in $differing pixels"
 
+# A second copy finds the first running and leaves it alone.
+(cd "$app" && SDL_AUDIODRIVER=dummy timeout 60 wine "$app/vellumo.exe") >>"$WORK/app.out" 2>>"$WORK/app.err" ||
+  fail "the second copy ended with status $?"
+app_running || fail "the second copy ended the first"
+
 # A fill outside the puppy paints the whole background red.
 click_at 50 49
 wait_pixel 50 49 "255 0 0"
