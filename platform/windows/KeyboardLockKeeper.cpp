@@ -10,8 +10,9 @@
 
 namespace vellumo {
 
-// There is no X server to grab on.
+// There is neither an X server to grab on nor a Wayland compositor to ask.
 struct KeyboardLockKeeper::X11Grab {};
+class WaylandShortcutInhibitor {};
 
 KeyboardLockKeeper::KeyboardLockKeeper(SDL_Window* mainWindow) : main_(mainWindow) {}
 
