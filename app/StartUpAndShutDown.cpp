@@ -17,6 +17,7 @@
 #include "core/DirectX7.h"
 #include "display/DirectDraw.h"
 #include "platform/LoadError.h"
+#include "platform/Utf8Path.h"
 
 namespace vellumo {
 
@@ -39,7 +40,7 @@ void FormaMain::Form_Load() {
     state_.AppDir = paths.AppDir;
     state_.AssetRoot = paths.AssetRoot;
     std::error_code ignored;
-    std::filesystem::current_path(state_.AssetRoot, ignored);
+    std::filesystem::current_path(utf8Path(state_.AssetRoot), ignored);
 
     state_.FillMode = -1;
 

@@ -1,10 +1,16 @@
 #include "canvas/SavedPictureRoot.h"
 
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include "platform/Utf8Path.h"
 
 namespace vellumo {
 
@@ -12,6 +18,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+#ifdef _WIN32
+// The user's own application data folder, named in UTF-16 so that any
+// letters in it survive.
+fs::path userDataFolder() {
+  const wchar_t* local = _wgetenv(L"LOCALAPPDATA");
+  return local != nullptr && local[0] != L'\0' ? fs::path(local) : fs::path();
+}
+
+bool writable(const std::string& folder) { return _waccess(utf8Path(folder).c_str(), 2) == 0; }
+#else
 // An absolute path from the environment, or empty: the XDG rules ignore
 // relative ones.
 std::string absoluteFromEnvironment(const char* name) {
@@ -26,6 +42,9 @@ fs::path userDataFolder() {
     return fs::path(home) / ".local" / "share";
   return {};
 }
+
+bool writable(const std::string& folder) { return ::access(folder.c_str(), W_OK) == 0; }
+#endif
 
 // Makes every missing folder of `path`, each private to the user as the XDG
 // rules ask. Failures are left for the save to meet.
@@ -43,13 +62,13 @@ void makeFolders(const fs::path& path) {
 std::string savedPictureRoot(const std::string& appDir) {
   const std::string beside = appDir + "MY_PICTURE";
   std::error_code error;
-  if (fs::is_directory(beside, error) && ::access(beside.c_str(), W_OK) == 0) return appDir;
+  if (fs::is_directory(utf8Path(beside), error) && writable(beside)) return appDir;
 
   const fs::path data = userDataFolder();
   if (data.empty()) return appDir;
   const fs::path root = data / "vellumo";
   makeFolders(root / "MY_PICTURE");
-  return root.string();
+  return utf8String(root);
 }
 
 }  // namespace vellumo

@@ -2,8 +2,8 @@
 // Where the saved picture lives. Beside the program while its MY_PICTURE
 // folder can be written there, as in the build tree. An installed copy
 // cannot write beside itself, so it keeps the picture in the user's own data
-// folder, $XDG_DATA_HOME/vellumo (by default ~/.local/share/vellumo), made
-// when first needed.
+// folder, $XDG_DATA_HOME/vellumo (by default ~/.local/share/vellumo; on
+// Windows %LOCALAPPDATA%\vellumo), made when first needed.
 
 #include <string>
 

@@ -16,6 +16,11 @@
 
 namespace vellumo {
 
+// The sequencer on FluidSynth, with the soundfont loaded.
+struct MidiMusicOutput::Player : MidiSequencePlayer {
+  using MidiSequencePlayer::MidiSequencePlayer;
+};
+
 namespace {
 
 // Far more than any song written as notes needs.
@@ -29,12 +34,18 @@ void mixMusic(void* player, Uint8* stream, int bytes) {
   music.mix(reinterpret_cast<std::int16_t*>(stream), frames);
 }
 
-std::unique_ptr<MidiSequencePlayer> playerFor(const std::string& soundFontPath) {
-  int rate = 0, channels = 0;
+struct MixFormat {
+  int rate = 0;
+  int channels = 0;
+};
+
+// What the open device mixes, which the synthesiser must render.
+MixFormat mixFormat() {
+  MixFormat mix;
   Uint16 format = 0;
-  if (Mix_QuerySpec(&rate, &format, &channels) == 0) throw LoadError("the audio device is not open");
+  if (Mix_QuerySpec(&mix.rate, &format, &mix.channels) == 0) throw LoadError("the audio device is not open");
   if (format != AUDIO_S16SYS) throw LoadError("the audio device does not take 16-bit samples");
-  return std::make_unique<MidiSequencePlayer>(std::make_unique<SoundFontSynth>(soundFontPath, rate), rate, channels);
+  return mix;
 }
 
 }  // namespace
@@ -48,10 +59,12 @@ void MidiMusicOutput::open() {
   if (open_) return;
   if (!device_->open()) throw LoadError(device_->failure());
   if (!player_) {
-    player_ = playerFor(soundFontPath_);
+    const MixFormat mix = mixFormat();
+    player_ =
+        std::make_unique<Player>(std::make_unique<SoundFontSynth>(soundFontPath_, mix.rate), mix.rate, mix.channels);
     player_->setGain(static_cast<float>(gain_));
   }
-  Mix_HookMusic(&mixMusic, player_.get());
+  Mix_HookMusic(&mixMusic, static_cast<MidiSequencePlayer*>(player_.get()));
   open_ = true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
-// Music: Standard MIDI Files synthesised with the General MIDI soundfont on
-// the device the sound effects use, so neither cuts the other off. The
-// soundfont is read at the first open and kept for every piece after it.
-// Nothing here waits for the synthesiser: it renders on the audio thread,
-// which says when a piece has played for its own length.
+// Music: Standard MIDI Files played beside the sound effects, so neither cuts
+// the other off. On Linux they are synthesised with the General MIDI
+// soundfont on the device the effects use; the soundfont is read at the first
+// open and kept for every piece after it, and nothing here waits for the
+// synthesiser: it renders on the audio thread, which says when a piece has
+// played for its own length. On Windows the system's own MIDI synthesizer
+// plays them, through SDL_mixer, and the soundfont is not used.
 
 #include <cstdint>
 #include <memory>
@@ -14,7 +16,6 @@
 namespace vellumo {
 
 class MixerDevice;
-class MidiSequencePlayer;
 
 // The General MIDI soundfont that music is synthesised with.
 inline constexpr const char* kGeneralMidiSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
@@ -49,8 +50,9 @@ class MidiMusicOutput {
   std::string soundFontPath_;
   bool open_ = false;
   double gain_ = 1.0;
-  // Made at the first open, with the soundfont loaded, and kept.
-  std::unique_ptr<MidiSequencePlayer> player_;
+  // What plays the pieces, each system's own; made at the first open and kept.
+  struct Player;
+  std::unique_ptr<Player> player_;
   // The start that plays now; 0: none.
   std::uint64_t playingStart_ = 0;
 };

@@ -1,6 +1,8 @@
 #pragma once
-// Printing a picture on the default printer: one landscape page (PdfPage.h)
-// sent to the print system as a PDF job.
+// Printing a picture on the default printer: one landscape page showing the
+// picture at its natural size at the printable area's top-left corner. On
+// Linux the page is a PDF job for CUPS (PdfPage.h); on Windows it is drawn
+// through the system's print spooler.
 
 #include "platform/Picture.h"
 

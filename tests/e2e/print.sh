@@ -7,42 +7,9 @@ source "$(dirname "$0")/lib.sh" "$1"
 start_x
 install_recording_browser
 
-# A private print server whose only queue writes each job to a file.
-cups=$WORK/cups
-mkdir -p "$cups"/{spool,tmp,cache,state}
-# The print filters run as another user: they must reach the spooled files.
-chmod 755 "$WORK" "$cups"
-cat >"$cups/cups-files.conf" <<CONF
-FileDevice Yes
-ServerRoot $cups
-StateDir $cups/state
-CacheDir $cups/cache
-RequestRoot $cups/spool
-TempDir $cups/tmp
-Printcap $cups/printcap
-ErrorLog $cups/error_log
-AccessLog $cups/access_log
-PageLog $cups/page_log
-CONF
-cat >"$cups/cupsd.conf" <<CONF
-Listen $cups/cups.sock
-LogLevel warn
-Browsing No
-WebInterface No
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-CONF
-CUPSD=$(command -v cupsd || echo /usr/sbin/cupsd)
-"$CUPSD" -f -c "$cups/cupsd.conf" -s "$cups/cups-files.conf" &
-CUPSD_PID=$!
-trap 'kill $CUPSD_PID 2>/dev/null || true; cleanup' EXIT
-export CUPS_SERVER=$cups/cups.sock
-wait_for 20 test -S "$cups/cups.sock"
-LPADMIN=$(command -v lpadmin || echo /usr/sbin/lpadmin)
-wait_for 20 "$LPADMIN" -p q -E -v "file://$cups/out.pdf" -P "$(dirname "$0")/../support/passthru.ppd"
-"$LPADMIN" -d q
+source "$(dirname "$0")/print_server.sh"
+start_print_server
+trap 'stop_print_server; cleanup' EXIT
 jobs_done() { lpstat -W completed -o q 2>/dev/null | wc -l; }
 job_arrived() { [ "$(jobs_done)" -ge 1 ]; }
 
