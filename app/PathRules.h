@@ -18,7 +18,4 @@ struct AppPaths {
 // as reported and the asset names carry their exact upper-case spelling.
 AppPaths derivePaths(std::string_view folder, char separator = '/');
 
-// The folder holding the running executable, as the system reports it.
-std::string executableFolder();
-
 }  // namespace vellumo

@@ -10,6 +10,7 @@
 #include "platform/LoadError.h"
 #include "platform/SdlDesktop.h"
 #include "platform/SingleInstance.h"
+#include "platform/SystemFolders.h"
 
 int main() {
   using namespace vellumo;

@@ -9,6 +9,7 @@ target_sources(vellumo_platform PRIVATE
   windows/MidiMusicOutput.cpp
   windows/PrintOnDefaultPrinter.cpp
   windows/SingleInstance.cpp
+  windows/SystemFolders.cpp
   windows/TerminationSignals.cpp
   windows/WidePath.cpp
 )

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/SystemFolders.h"
+
 namespace vellumo {
 namespace {
 
